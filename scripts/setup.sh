@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs everything the build, the tests and a run need on Debian. Safe to run again.
+set -euo pipefail
+
+packages=(
+  cmake make g++ ninja-build pkg-config
+  g++-mingw-w64-x86-64-posix mingw-w64-tools
+  wine wine64 xvfb xauth x11-utils locales fonts-ipafont-gothic
+  libosmesa6-dev libgl1-mesa-dev libglu1-mesa-dev libx11-dev libpng-dev zlib1g-dev
+  googletest libgtest-dev libbenchmark-dev
+)
+
+sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo_if_needed apt-get update -q
+  sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine maps file names and the ANSI code page from the locale: code page 932 needs ja_JP.UTF-8.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  echo "setup: generating the ja_JP.UTF-8 locale"
+  sudo_if_needed sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+  sudo_if_needed locale-gen >/dev/null
+fi
