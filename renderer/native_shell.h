@@ -1,0 +1,19 @@
+// The native renderer's two ways of running: in a full-screen window, or headless to a PNG.
+#pragma once
+
+#include "renderer/native_options.h"
+#include "renderer/textures.h"
+
+namespace morvantis {
+
+TexturePaths TexturePathsIn(const std::string& folder);
+
+// Result codes: 0 when the run ended normally or set-up failed quietly (as on Windows), 1 when
+// there is no display to open (the caller may then fall back to a snapshot).
+constexpr int kNoDisplay = 1;
+int RunInX11Window(const NativeOptions& options, const ImageReader& read);
+
+// Renders options.frames frames offscreen and saves the last one; 0 on success.
+int RenderSnapshot(const NativeOptions& options, const ImageReader& read);
+
+}  // namespace morvantis
