@@ -92,6 +92,7 @@ DibResult Decode(const Bytes& file) {
     return DecodeDib(exact.get(), file.size());
 }
 
+#ifdef MORVANTIS_HAVE_PNG
 // Pixels of the image from the top row down, as the references store them.
 Bytes TopDown(const RgbImage& image) {
     Bytes out;
@@ -102,7 +103,6 @@ Bytes TopDown(const RgbImage& image) {
     return out;
 }
 
-#ifdef MORVANTIS_HAVE_PNG
 bool ReadPng(const std::string& path, RgbImage& image) {
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
@@ -117,7 +117,9 @@ bool ReadPng(const std::string& path, RgbImage& image) {
 
 TEST(DibSuite, GoodFilesMatchTheirReferencesAndNewerHeadersAreRefused) {
     auto index = ReadTable("INDEX.tsv"), refs = ReadTable("REFS.tsv");
+#ifdef MORVANTIS_HAVE_PNG
     int compared = 0;
+#endif
     for (const auto& [path, row] : index) {
         if (path.rfind("g/", 0) != 0) continue;
         SCOPED_TRACE(path);
