@@ -1,0 +1,53 @@
+// Drives shipped Windows programs from a test: start them, find their windows and message
+// boxes, send them input, and wait for them to end, always with a time limit.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace morvantis::e2e {
+
+class RunningProgram {
+public:
+    RunningProgram() = default;
+    RunningProgram(RunningProgram&& other) noexcept;
+    RunningProgram& operator=(RunningProgram&& other) noexcept;
+    ~RunningProgram();  // kills a program that is still running
+
+    // Starts `path` (UTF-8) with `arguments`, in the program's own folder.
+    static RunningProgram Start(const std::string& path, const std::string& arguments = "");
+
+    bool started() const { return process_ != nullptr; }
+    DWORD id() const { return id_; }
+    // The exit code once the program has ended within `milliseconds`; nothing if it still runs.
+    std::optional<DWORD> WaitForExit(DWORD milliseconds);
+    bool Running() const;
+    void Kill();
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// A top-level window with this title (any class), polled for up to `milliseconds`.
+HWND WaitForWindow(const char* title, DWORD milliseconds);
+// True when no top-level window has this title within `milliseconds`.
+bool WaitForNoWindow(const char* title, DWORD milliseconds);
+std::string ClassNameOf(HWND window);
+
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+};
+// A message box (dialog class #32770) of the given process, polled for up to `milliseconds`.
+std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds);
+void DismissMessageBox(HWND box);
+
+// Texts in the system code page (932 here) as UTF-8, and back.
+std::string ToUtf8(const std::string& ansi);
+std::string ToAnsi(const std::string& utf8);
+
+}  // namespace morvantis::e2e

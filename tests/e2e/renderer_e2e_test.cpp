@@ -1,0 +1,103 @@
+// The shipped Windows renderer, run for real under Wine with a display.
+#include "program_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace morvantis::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kTextureFolder = "C:/n_orvi";
+const fs::path kAssets = fs::path(MORVANTIS_SOURCE_DIR) / "assets";
+constexpr DWORD kStartTime = 20000;  // a fresh Wine prefix may be slow to start a GL program
+constexpr DWORD kEndTime = 10000;
+
+void PutTextures(bool surface, bool sphere) {
+    fs::create_directories(kTextureFolder);
+    fs::remove(kTextureFolder / "Morvantis1.bmp");
+    fs::remove(kTextureFolder / "Morvantis2.bmp");
+    if (surface) fs::copy_file(kAssets / "Morvantis1.bmp", kTextureFolder / "Morvantis1.bmp");
+    if (sphere) fs::copy_file(kAssets / "Morvantis2.bmp", kTextureFolder / "Morvantis2.bmp");
+}
+
+// A 2 x 2 BMP with a 108-byte (V4) header, which the reader does not take.
+void WriteV4Bmp(const fs::path& path) {
+    std::vector<std::uint8_t> bytes(14 + 108 + 16, 0);
+    auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(bytes.size()));
+    put32(10, 14 + 108);
+    put32(14, 108);
+    put32(18, 2);
+    put32(22, 2);
+    bytes[26] = 1;
+    bytes[28] = 24;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+RunningProgram StartRenderer() {
+    RunningProgram renderer = RunningProgram::Start(MORVANTIS_RENDERER_PATH);
+    EXPECT_TRUE(renderer.started());
+    return renderer;
+}
+
+TEST(RendererProgram, OpensItsWindowAndEndsWithZeroOnEscape) {
+    PutTextures(true, true);
+    RunningProgram renderer = StartRenderer();
+    HWND window = WaitForWindow("Morvantis_VC", kStartTime);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(ClassNameOf(window), "OpenGL");
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.right - rect.left, 1024);
+    EXPECT_EQ(rect.bottom - rect.top, 768);
+    Sleep(500);  // let it draw a few frames
+    EXPECT_TRUE(renderer.Running());
+    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(renderer.WaitForExit(kEndTime), std::optional<DWORD>(0));
+    EXPECT_TRUE(WaitForNoWindow("Morvantis_VC", 1000));
+}
+
+TEST(RendererProgram, EndsWithZeroOnClose) {
+    PutTextures(true, true);
+    RunningProgram renderer = StartRenderer();
+    HWND window = WaitForWindow("Morvantis_VC", kStartTime);
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(renderer.WaitForExit(kEndTime), std::optional<DWORD>(0));
+}
+
+TEST(RendererProgram, WithoutTexturesEndsAtOnceWithoutAMessage) {
+    PutTextures(false, false);
+    RunningProgram renderer = StartRenderer();
+    EXPECT_EQ(renderer.WaitForExit(kStartTime), std::optional<DWORD>(0));
+    EXPECT_EQ(FindWindowA(nullptr, "Morvantis_VC"), nullptr);
+}
+
+TEST(RendererProgram, RefusesAV4HeaderWithAMessageAndRunsOnWithTheOtherTexture) {
+    PutTextures(false, true);
+    WriteV4Bmp(kTextureFolder / "Morvantis1.bmp");
+    RunningProgram renderer = StartRenderer();
+    const std::optional<MessageBoxSeen> box = WaitForMessageBox(renderer.id(), kStartTime);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, "Error");
+    EXPECT_EQ(box->text, "Unknown DIB file format.");
+    DismissMessageBox(box->window);
+    HWND window = WaitForWindow("Morvantis_VC", kStartTime);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(renderer.Running());
+    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(renderer.WaitForExit(kEndTime), std::optional<DWORD>(0));
+}
+
+}  // namespace
+}  // namespace morvantis::e2e
