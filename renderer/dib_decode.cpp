@@ -1,5 +1,6 @@
 #include "renderer/dib_decode.h"
 
+#include <filesystem>
 #include <fstream>
 #include <new>
 #include <vector>
@@ -182,20 +183,22 @@ DibResult DecodeDib(const std::uint8_t* data, std::size_t size) {
 }
 
 DibResult ReadDibFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) return Fail(DibOpenFailedMessage(path));
-    const std::streamoff end = file.tellg();
-    // An empty file cannot be mapped by the Win32 reader: the same outcome here.
-    if (end <= 0) return Fail(DibOpenFailedMessage(path));
-    if (static_cast<std::uint64_t>(end) > kDibMaxFileSize) return Fail(kDibOutOfMemory);
+    // Only a regular file can be mapped by the Win32 reader, and an empty one cannot: the
+    // same outcome here. The size is known before anything is allocated.
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    const std::uintmax_t length = regular ? std::filesystem::file_size(path, error) : 0;
+    if (error || length == 0) return Fail(DibOpenFailedMessage(path));
+    if (length > kDibMaxFileSize) return Fail(kDibOutOfMemory);
     std::vector<std::uint8_t> bytes;
     try {
-        bytes.resize(static_cast<std::size_t>(end));
+        bytes.resize(static_cast<std::size_t>(length));
     } catch (const std::bad_alloc&) {
         return Fail(kDibOutOfMemory);
     }
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), end)) return Fail(DibOpenFailedMessage(path));
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(length)))
+        return Fail(DibOpenFailedMessage(path));
     return DecodeDib(bytes.data(), bytes.size());
 }
 

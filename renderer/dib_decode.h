@@ -36,9 +36,9 @@ DibResult DecodeDib(const std::uint8_t* data, std::size_t size);
 // Converts the pixel data of a validated layout; `pixels` holds layout.pixelBytes bytes.
 DibResult ConvertDibPixels(const DibLayout& layout, const std::uint8_t* pixels);
 
-// Reads the file at `path` into memory and decodes it. A file that cannot be opened or read,
-// or that is empty, gives "Failed to open DIB file <path>.\n"; one larger than
-// kDibMaxFileSize gives "Out of memory." without being read.
+// Reads the file at `path` into memory and decodes it. A path that is not a regular file, or a
+// file that cannot be read or is empty, gives "Failed to open DIB file <path>.\n"; a file larger
+// than kDibMaxFileSize gives "Out of memory." without being read.
 DibResult ReadDibFile(const std::string& path);
 
 inline constexpr std::uint64_t kDibMaxFileSize = std::uint64_t{1} << 30;
