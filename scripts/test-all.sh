@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the Windows programs and tests under Wine and Xvfb.
+# Installs what it needs first. Exits non-zero when anything fails.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+jobs=$(nproc)
+
+bash scripts/setup.sh
+
+echo "== Native build and tests (ASan, UBSan)"
+cmake --preset linux-asan >/dev/null
+cmake --build --preset linux-asan -j "$jobs"
+ctest --preset linux-asan -j "$jobs"
+
+echo "== Native optimised build (renderer, benchmarks)"
+cmake --preset linux >/dev/null
+cmake --build --preset linux -j "$jobs"
+
+echo "== Windows build and tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+scripts/with-xvfb.sh bash -c '
+  scripts/wine-run.sh wineboot -i >/dev/null 2>&1 || true
+  WINEPREFIX="${MORVANTIS_WINEPREFIX:-$PWD/build/wineprefix}" wineserver -w
+  ctest --preset windows -j '"$jobs"'
+  status=$?
+  WINEPREFIX="${MORVANTIS_WINEPREFIX:-$PWD/build/wineprefix}" wineserver -k 2>/dev/null || true
+  exit $status'
