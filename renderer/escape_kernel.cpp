@@ -8,9 +8,11 @@ namespace morvantis {
 namespace {
 
 // One step z -> z^p + c. Every lane of a vector computes the same expression in the same
-// order as the scalar version, so the results are identical to the bit.
+// order as the scalar version, so the results are identical to the bit. Vectors travel by
+// reference only: the AVX2 clone below and its unoptimised callees disagree on how vectors
+// are passed in registers.
 template <typename T>
-inline void Step(int formulaType, T& x, T& y, T re, T im) {
+inline void Step(int formulaType, T& x, T& y, const T& re, const T& im) {
     T nx, ny;
     if (formulaType == 0) {
         nx = x * x - y * y + re;
@@ -30,7 +32,7 @@ typedef double Lanes __attribute__((vector_size(32)));
 typedef std::int64_t Mask __attribute__((vector_size(32)));
 constexpr int kLanes = 4;
 
-inline bool AnyActive(Mask m) { return (m[0] | m[1] | m[2] | m[3]) != 0; }
+inline bool AnyActive(const Mask& m) { return (m[0] | m[1] | m[2] | m[3]) != 0; }
 
 // Two independent groups of four points in flight hide the latency of the multiplications.
 #if defined(__linux__) && defined(__x86_64__)
