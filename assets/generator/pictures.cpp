@@ -6,6 +6,12 @@ const std::vector<GeneratedPicture>& PictureCatalogue() {
     static const std::vector<GeneratedPicture> catalogue = {
         {"Morvantis1.bmp", &MakeSurfaceTexture},
         {"Morvantis2.bmp", &MakeSphereTexture},
+        {"button_Normal.bmp", &MakeButtonNormal},
+        {"button_HighLight.bmp", &MakeButtonHighLight},
+        {"button_Selected.bmp", &MakeButtonSelected},
+        {"button_HighLightSelect.bmp", &MakeButtonHighLightSelect},
+        {"button_Pressed.bmp", &MakeButtonPressed},
+        {"button_Disable.bmp", &MakeButtonDisable},
     };
     return catalogue;
 }

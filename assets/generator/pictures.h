@@ -25,4 +25,12 @@ RgbImage MakeSurfaceTexture();
 // 256 x 256 grey levels: glowing cell borders, periodic in x and y, wrapped around the spheres.
 RgbImage MakeSphereTexture();
 
+// 64 x 25 each: the gradient button's state pictures (only their 4-pixel frames are drawn).
+RgbImage MakeButtonNormal();
+RgbImage MakeButtonHighLight();
+RgbImage MakeButtonSelected();
+RgbImage MakeButtonHighLightSelect();
+RgbImage MakeButtonPressed();
+RgbImage MakeButtonDisable();
+
 }  // namespace morvantis::assets
