@@ -1,0 +1,143 @@
+#include "host/button/pixel_surface.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+namespace morvantis::button {
+
+Rgb8 GradientRowColour(const GradientVertex& top, const GradientVertex& bottom, std::int32_t y) {
+    const std::int64_t len = static_cast<std::int64_t>(bottom.y) - top.y;
+    const std::int64_t pos = static_cast<std::int64_t>(y) - top.y;
+    if (len <= 0) return {static_cast<std::uint8_t>(top.red >> 8), static_cast<std::uint8_t>(top.green >> 8),
+                          static_cast<std::uint8_t>(top.blue >> 8)};
+    const auto channel = [len, pos](std::uint16_t a, std::uint16_t b) {
+        return static_cast<std::uint8_t>((a * (len - pos) + b * pos) / len / 256);
+    };
+    return {channel(top.red, bottom.red), channel(top.green, bottom.green), channel(top.blue, bottom.blue)};
+}
+
+std::vector<std::int32_t> StretchSourceIndices(std::int32_t source_length, std::int32_t destination_length,
+                                               Axis axis) {
+    std::vector<std::int32_t> indices;
+    if (source_length <= 0 || destination_length <= 0) return indices;
+    indices.assign(static_cast<std::size_t>(destination_length), -1);
+    const std::int64_t src = source_length, dst = destination_length;
+    if (src <= dst) {
+        // Stretching (or 1:1): walk the destination, stepping the source now and then.
+        std::int64_t err = 3 * src - 2 * dst;
+        std::int32_t s = 0;
+        for (std::int32_t d = 0; d < destination_length; ++d) {
+            indices[static_cast<std::size_t>(d)] = s;
+            if (err > 0) {
+                ++s;
+                err += 2 * src - 2 * dst;
+            } else {
+                err += 2 * src;
+            }
+        }
+    } else {
+        // Squeezing: walk the source, stepping the destination now and then.
+        std::int64_t err = 3 * dst - 2 * src;
+        std::int32_t d = 0;
+        for (std::int32_t s = 0; s < source_length && d < destination_length; ++s) {
+            std::int32_t& slot = indices[static_cast<std::size_t>(d)];
+            if (axis == Axis::kHorizontal || slot < 0) slot = s;
+            if (err > 0) {
+                ++d;
+                err += 2 * dst - 2 * src;
+            } else {
+                err += 2 * dst;
+            }
+        }
+    }
+    return indices;
+}
+
+Rgb8 PicturePixel(const RgbImage& image, std::int32_t x, std::int32_t y) {
+    const std::size_t row = static_cast<std::size_t>(image.height - 1 - y);
+    const std::size_t at = (row * static_cast<std::size_t>(image.width) + static_cast<std::size_t>(x)) * 3;
+    return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2]};
+}
+
+std::vector<Rgb8> PictureRowsFromTop(const RgbImage& image) {
+    std::vector<Rgb8> rows;
+    rows.reserve(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+    for (std::int32_t y = 0; y < image.height; ++y) {
+        for (std::int32_t x = 0; x < image.width; ++x) rows.push_back(PicturePixel(image, x, y));
+    }
+    return rows;
+}
+
+bool IsValidCopy(const RgbImage& image, const PixelRect& source, const PixelRect& destination) {
+    return source.width > 0 && source.height > 0 && destination.width > 0 && destination.height > 0 &&
+           source.x >= 0 && source.y >= 0 && source.x <= image.width - source.width &&
+           source.y <= image.height - source.height;
+}
+
+PixelSurface::PixelSurface(std::int32_t width, std::int32_t height) { Resize(width, height); }
+
+void PixelSurface::Resize(std::int32_t width, std::int32_t height) {
+    width_ = std::max<std::int32_t>(width, 0);
+    height_ = std::max<std::int32_t>(height, 0);
+    pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), kClearedFace);
+}
+
+Rgb8 PixelSurface::Pixel(std::int32_t x, std::int32_t y) const {
+    return pixels_.at(static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x));
+}
+
+bool PixelSurface::Clear() {
+    std::fill(pixels_.begin(), pixels_.end(), kClearedFace);
+    return true;
+}
+
+bool PixelSurface::FillGradient(const GradientVertex* vertices, std::uint32_t vertex_count,
+                                const GradientRect& rect) {
+    if (vertices == nullptr || rect.upper_left >= vertex_count || rect.lower_right >= vertex_count) return false;
+    GradientVertex top = vertices[rect.upper_left];
+    GradientVertex bottom = vertices[rect.lower_right];
+    if (top.y > bottom.y) std::swap(top, bottom);
+    // The rectangle includes its left and top edges, not its right and bottom ones.
+    const std::int32_t left = std::max<std::int32_t>(std::min(top.x, bottom.x), 0);
+    const std::int32_t right = std::min<std::int32_t>(std::max(top.x, bottom.x), width_);
+    const std::int32_t first_row = std::max<std::int32_t>(top.y, 0);
+    const std::int32_t end_row = std::min<std::int32_t>(bottom.y, height_);
+    for (std::int32_t y = first_row; y < end_row; ++y) {
+        const Rgb8 colour = GradientRowColour(top, bottom, y);
+        for (std::int32_t x = left; x < right; ++x) {
+            pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] =
+                colour;
+        }
+    }
+    return true;
+}
+
+bool PixelSurface::StretchCopy(StatePicture picture, const PixelRect& source, const PixelRect& destination) {
+    const RgbImage& image = StatePictureImage(picture);
+    if (!IsValidCopy(image, source, destination)) return false;
+    // Like GDI: a one-pixel-wide destination takes one source pixel less.
+    PixelRect src = source;
+    if (destination.width == 1 && src.width > 1) --src.width;
+    if (destination.height == 1 && src.height > 1) --src.height;
+    const std::vector<std::int32_t> columns = StretchSourceIndices(src.width, destination.width, Axis::kHorizontal);
+    const std::vector<std::int32_t> rows = StretchSourceIndices(src.height, destination.height, Axis::kVertical);
+    for (std::int32_t dy = 0; dy < destination.height; ++dy) {
+        for (std::int32_t dx = 0; dx < destination.width; ++dx) {
+            const std::int32_t x = destination.x + dx, y = destination.y + dy;
+            if (!Inside(x, y)) continue;
+            const std::int32_t sx = columns[static_cast<std::size_t>(dx)];
+            const std::int32_t sy = rows[static_cast<std::size_t>(dy)];
+            pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] =
+                PicturePixel(image, src.x + sx, src.y + sy);
+        }
+    }
+    return true;
+}
+
+bool PixelSurface::Present() {
+    ++presents_;
+    return true;
+}
+
+}  // namespace morvantis::button
