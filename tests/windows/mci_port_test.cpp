@@ -1,0 +1,77 @@
+// The winmm port under Wine, where there is no CD drive and no audio output: commands fail
+// with codes whose texts come back through the code-page conversion, and the music module
+// stays silent without hanging.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <string>
+
+#include "host/music/background_music.h"
+#include "host/music/win32_mci_port.h"
+#include "host/text_encoding.h"
+
+namespace morvantis::host {
+namespace {
+
+TEST(Win32MciPort, FailingCommandsGiveCodesAndTexts) {
+    Win32MciPort port;
+    ReplyBuffer reply(512);
+    const std::uint32_t code = port.SendString("status cdaudio current track", &reply);
+    ASSERT_NE(code, 0u);
+    EXPECT_NE(port.SendString("open \"C:\\nowhere\\曲 1.mp3\" type MPEGVideo Alias MP3Play",
+                              nullptr),
+              0u);
+
+    ReplyBuffer text(256);
+    ASSERT_TRUE(port.GetErrorString(code, text));
+    ASSERT_FALSE(text.text.empty());
+    // The same text as the A function gives, turned into UTF-8.
+    char direct[256] = {};
+    ASSERT_TRUE(mciGetErrorStringA(code, direct, sizeof direct));
+    EXPECT_EQ(Utf8ToAnsi(text.text), direct);
+
+    // A code without a text: not produced, and the buffer keeps what it held.
+    text.text = "前の文";
+    EXPECT_FALSE(port.GetErrorString(0xFFFFu, text));
+    EXPECT_EQ(text.text, "前の文");
+}
+
+TEST(Win32MciPort, SoundCallsAreHarmlessWithoutADevice) {
+    Win32MciPort port;
+    EXPECT_LT(port.WaveOutDeviceCount(), 64u);
+    EXPECT_NE(port.PlayWave(std::nullopt, 0), 0);
+    EXPECT_NE(port.PlayWave(std::nullopt, 0), 0);
+}
+
+TEST(Win32MciPort, MusicModuleStaysSilentWithoutDrive) {
+    Win32MciPort port;
+    Settings settings;
+    settings.BgmRepeat = 2;
+    settings.BgmFile = "C:\\nowhere\\曲.mp3";
+    BackgroundMusic music(port, settings);
+
+    music.CdOpen();
+    music.CdWatch();
+    EXPECT_FALSE(music.CdWatchOn);
+    EXPECT_FALSE(music.MciReply.empty());
+    music.CdClose();
+
+    music.Mp3Open();
+    EXPECT_NE(music.ApiResult, 0);
+    EXPECT_FALSE(music.Mp3IsPlaying());
+    music.Mp3Loop();
+    music.Mp3Close();
+
+    EXPECT_EQ(music.MciQuery(""), "Error:-1");
+    EXPECT_EQ(music.MciPlay("cdaudio", "1", ""), music.ApiResult);
+    EXPECT_NE(music.ApiResult, 0);
+
+    settings.BgmFile = "C:\\nowhere\\loop.wav";
+    music.WavPlay();
+    music.WavStop();
+}
+
+}  // namespace
+}  // namespace morvantis::host
