@@ -7,15 +7,12 @@
 namespace morvantis::host {
 namespace {
 
-// An empty value reads as 0; a value that is not a whole 16-bit number leaves `current`.
+// An empty value, or one that is not a whole 16-bit number, leaves `setting` at its start (0).
 void ReadWholeNumber(ProfileStore& store, const char* key, const std::string& file,
-                     std::int16_t& current) {
-    const std::string value = store.ReadIni(kSettingsSection, key, file);
-    if (value.empty()) {
-        current = 0;
-        return;
-    }
-    if (const std::optional<std::int16_t> number = IniWholeNumber(value)) current = *number;
+                     std::int16_t& setting) {
+    if (const std::optional<std::int16_t> number =
+            IniWholeNumber(store.ReadIni(kSettingsSection, key, file)))
+        setting = *number;
 }
 
 }  // namespace

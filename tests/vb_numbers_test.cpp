@@ -20,15 +20,12 @@ TEST(VbNumbers, ParseNumberAcceptsOnlyOneWholeDecimalNumber) {
         const char* text;
         std::optional<double> value;
     } cases[] = {
-        {"12", 12},        {" \t12 \r\n", 12}, {"+1", 1},        {"-3.25", -3.25},
-        {".5", 0.5},       {"5.", 5},          {"1e2", 100},     {"1E+2", 100},
-        {"25e-1", 2.5},    {"007", 7},         {"-0", 0},        {"", std::nullopt},
-        {" ", std::nullopt},   {"abc", std::nullopt}, {"1 2", std::nullopt},
-        {"1,5", std::nullopt}, {"&H10", std::nullopt}, {"0x10", std::nullopt},
-        {"1e", std::nullopt},  {"1e+", std::nullopt},  {"-", std::nullopt},
-        {".", std::nullopt},   {"+-1", std::nullopt},  {"1.2.3", std::nullopt},
-        {"inf", std::nullopt}, {"nan", std::nullopt},  {"１", std::nullopt},
-        {"2x", std::nullopt},
+        {" \t12 \r\n", 12}, {"+1", 1},   {"-3.25", -3.25}, {".5", 0.5},  {"5.", 5},
+        {"1E+2", 100},      {"25e-1", 2.5}, {"", std::nullopt},   {" ", std::nullopt},
+        {"abc", std::nullopt},  {"1 2", std::nullopt},  {"1,5", std::nullopt},
+        {"&H10", std::nullopt}, {"0x10", std::nullopt}, {"1e", std::nullopt},
+        {"-", std::nullopt},    {".", std::nullopt},    {"+-1", std::nullopt},
+        {"1.2.3", std::nullopt}, {"inf", std::nullopt}, {"１", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -55,13 +52,11 @@ TEST(VbNumbers, IniWholeNumberCutsDownAndKeepsTo16Bits) {
         const char* text;
         std::optional<std::int16_t> value;
     } cases[] = {
-        {"2", 2},          {"1.9", 1},          {"2.7", 2},           {"-0.5", -1},
-        {"-2.7", -3},      {"0.999", 0},        {" 3 ", 3},           {"+1", 1},
-        {"1e2", 100},      {"32767", 32767},    {"32767.9", 32767},   {"-32768", -32768},
+        {"1.9", 1},        {"2.7", 2},          {"-0.5", -1},         {"-2.7", -3},
+        {" 3 ", 3},        {"1e2", 100},        {"32767.9", 32767},   {"-32768", -32768},
         {"-32768.1", std::nullopt}, {"32768", std::nullopt},  {"40000", std::nullopt},
-        {"-40000", std::nullopt},   {"1e400", std::nullopt},  {"1e-400", 0},
-        {"-1e-400", 0},    {"abc", std::nullopt}, {"", std::nullopt}, {" ", std::nullopt},
-        {"&H10", std::nullopt}, {"1,5", std::nullopt}, {"2 abc", std::nullopt},
+        {"1e400", std::nullopt},    {"-1e-400", 0},           {"abc", std::nullopt},
+        {" ", std::nullopt},        {"2 abc", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -74,12 +69,10 @@ TEST(VbNumbers, LenientNumberReadsWhatStartsTheText) {
         const char* text;
         double value;
     } cases[] = {
-        {"1234", 1234},    {" 1 2 3 4", 1234}, {"- 5", -5},       {"+ 7", 7},
-        {"\t9\r\n", 9},    {"12ab", 12},       {"1.2.3", 1.2},    {"1,5", 1},
-        {"1e2", 100},      {"1 e 2", 100},     {"1e", 1},         {"1e+", 1},
-        {"2E-1x", 0.2},    {".5", 0.5},        {"", 0},           {"   ", 0},
-        {"abc", 0},        {":1234", 0},       {"--5", 0},        {"&H10", 0},
-        {"-", 0},          {".", 0},           {"1e400", kInf},   {"-1e400", -kInf},
+        {" 1 2 3 4", 1234}, {"- 5", -5},      {"\t9\r\n", 9},   {"12ab", 12},
+        {"1.2.3", 1.2},     {"1,5", 1},       {"1 e 2", 100},    {"1e+", 1},
+        {"2E-1x", 0.2},     {".5", 0.5},      {"   ", 0},        {":1234", 0},
+        {"--5", 0},         {"&H10", 0},      {".", 0},          {"-1e400", -kInf},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -92,8 +85,8 @@ TEST(VbNumbers, RoundingTakesHalvesToTheEvenNeighbour) {
         double value;
         std::int32_t rounded;
     } cases[] = {
-        {0.5, 0},   {1.5, 2},   {2.5, 2},   {3.5, 4},     {-0.5, 0},  {-1.5, -2},
-        {-2.5, -2}, {2.49999, 2}, {2.50001, 3}, {-2.50001, -3}, {7, 7}, {-1e-300, 0},
+        {0.5, 0},   {1.5, 2},     {2.5, 2},     {-0.5, 0},      {-1.5, -2}, {-2.5, -2},
+        {2.49999, 2}, {2.50001, 3}, {-2.50001, -3}, {-1e-300, 0},
         {2147483647.4, 2147483647}, {-2147483648.5, -2147483648LL},
     };
     for (const auto& c : cases) {
