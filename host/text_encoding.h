@@ -9,8 +9,9 @@
 
 namespace morvantis::host {
 
-// UTF-8 to the ANSI code page. Characters the code page cannot represent, and bytes that are
-// not valid UTF-8, become the code page's default character ("?"). NUL bytes are kept.
+// UTF-8 to the ANSI code page. Characters the code page cannot represent exactly (no best-fit
+// look-alikes: "é" does not become "e", nor "¥" the path separator), and bytes that are not
+// valid UTF-8, become the code page's default character ("?"). NUL bytes are kept.
 std::string Utf8ToAnsi(const std::string& utf8);
 
 // ANSI code page bytes to UTF-8. A lead byte without its trail byte becomes U+30FB or "?"

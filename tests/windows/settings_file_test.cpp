@@ -57,6 +57,7 @@ TEST_F(Win32SettingsTest, CodePageConversionsAtTheBoundary) {
     // NUL bytes are kept; what the code page lacks, and broken UTF-8, become "?".
     EXPECT_EQ(Utf8ToAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
     EXPECT_EQ(Utf8ToAnsi("한"), "?");
+    EXPECT_EQ(Utf8ToAnsi("C:¥é"), "C:??");  // no best-fit look-alikes
     EXPECT_EQ(Utf8ToAnsi("\xFF"), "?");
     EXPECT_FALSE(AnsiToUtf8("a\x8B").empty());  // a lead byte cut off at the end
 }
@@ -147,7 +148,7 @@ TEST_F(Win32SettingsTest, FileExistsOnlyForReadableFiles) {
         {file, true},       {file + "\\", true},    {file + "\\\\", false},
         {sub, false},       {sub + "\\", false},    {host + "\\missing.mp3", false},
         {"", false},        {"\\", false},          {"NUL", false},
-        {hangul, false},    {host + "\\*.mp3", false},
+        {hangul, false},    {host + "\\*.mp3", false},  {host + "¥曲.mp3", false},
         {file + std::string(1, '\0') + "x", false},
     };
     for (const auto& c : cases) EXPECT_EQ(FileExists(c.path), c.exists) << c.path;
