@@ -1,0 +1,282 @@
+// The button as a real child window: messages drive its states, its face and Click, the hover
+// poll ends the hover look, keys do nothing, and the window shows the face with its caption.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/button/pixel_surface.h"
+#include "host/button/win32_command_button.h"
+
+namespace morvantis::button {
+namespace {
+
+constexpr COLORREF kParentColour = RGB(10, 120, 30);
+const POINT kFarAway = {1000, 740};  // away from every window of the test
+
+class NoTimer : public PollTimer {
+public:
+    bool Start(std::uint32_t) override { return true; }
+};
+
+// The face the native raster paints for a picture and direction.
+std::vector<Rgb8> Expected(int w, int h, StatePicture picture, bool reversed) {
+    PixelSurface face(w, h);
+    NoTimer timer;
+    Command command(face, timer);
+    command.SetEnabled(true);
+    command.Initialize();
+    if (reversed) command.UserControl_MouseMove(0, 0, 0, 0);
+    command.PaintState(picture);
+    return face.Pixels();
+}
+
+void Pump(DWORD milliseconds = 0) {
+    const DWORD end = GetTickCount() + milliseconds;
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (milliseconds) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+class ButtonControlTest : public ::testing::Test {
+protected:
+    // One parent window for all tests: creating and destroying top-level windows is slow here.
+    static void SetUpTestSuite() {
+        WNDCLASSEXW wc = {};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = CreateSolidBrush(kParentColour);
+        wc.lpszClassName = L"ButtonTestParent";
+        RegisterClassExW(&wc);
+        parent = CreateWindowExW(0, L"ButtonTestParent", L"button test", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE,
+                                 40, 40, 320, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        Pump(50);
+    }
+
+    static void TearDownTestSuite() {
+        DestroyWindow(parent);
+        Pump();
+    }
+
+    void SetUp() override {
+        ASSERT_NE(parent, nullptr);
+        SetCursorPos(kFarAway.x, kFarAway.y);
+        SetFocus(parent);
+        wide = CommandButton::Create(parent, 101, 10, 10, 81, 25, "Apply");
+        small = CommandButton::Create(parent, 102, 10, 50, 41, 21, "...");
+        ASSERT_TRUE(wide && small);
+        wide->OnClick([this] { ++clicks; });
+        Pump();
+    }
+
+    void TearDown() override {
+        wide.reset();
+        small.reset();
+        Pump();
+    }
+
+    static LRESULT Send(CommandButton& b, UINT message, WPARAM w = 0, int x = 20, int y = 10) {
+        return SendMessageW(b.Hwnd(), message, w, MAKELPARAM(x, y));
+    }
+
+    void ExpectFace(CommandButton& b, int w, int h, StatePicture picture, bool reversed) {
+        EXPECT_TRUE(b.FacePixels() == Expected(w, h, picture, reversed))
+            << StatePictureName(picture) << (reversed ? ", reversed" : "");
+    }
+
+    // The window as it shows on screen.
+    static std::vector<COLORREF> Shown(CommandButton& b, int w, int h) {
+        UpdateWindow(b.Hwnd());
+        std::vector<COLORREF> pixels;
+        HDC dc = GetDC(b.Hwnd());
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) pixels.push_back(GetPixel(dc, x, y));
+        }
+        ReleaseDC(b.Hwnd(), dc);
+        return pixels;
+    }
+
+    static inline HWND parent = nullptr;
+    std::unique_ptr<CommandButton> wide, small;
+    int clicks = 0;
+};
+
+TEST_F(ButtonControlTest, ACreatedButtonIsLoadedAndPaintedNormal) {
+    EXPECT_EQ(wide->Core().buttonState(), StateNone);
+    EXPECT_TRUE(wide->Core().isEnabled());
+    EXPECT_EQ(wide->Core().Caption(), "Apply");
+    EXPECT_EQ(wide->Core().Font(), DialogFont());
+    EXPECT_EQ(GetDlgCtrlID(wide->Hwnd()), 101);
+    ExpectFace(*wide, 81, 25, StatePicture::Normal, false);
+    ExpectFace(*small, 41, 21, StatePicture::Normal, false);
+}
+
+TEST_F(ButtonControlTest, ClickOnAnUnfocusedButton) {
+    wide->Initialize();
+    Send(*wide, WM_MOUSEMOVE);
+    EXPECT_EQ(wide->Core().buttonState(), StateHover);
+    ExpectFace(*wide, 81, 25, StatePicture::HighLight, true);
+
+    Send(*wide, WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(GetFocus(), wide->Hwnd()) << "the press takes the focus";
+    EXPECT_EQ(GetCapture(), wide->Hwnd());
+    EXPECT_EQ(wide->Core().buttonState(), StateFocusedHover);
+    ExpectFace(*wide, 81, 25, StatePicture::Pressed, true);
+
+    Send(*wide, WM_LBUTTONUP);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_NE(GetCapture(), wide->Hwnd());
+    ExpectFace(*wide, 81, 25, StatePicture::HighLightSelect, true);
+
+    Send(*wide, WM_TIMER, 1);  // the poll finds the pointer far away
+    EXPECT_EQ(wide->Core().buttonState(), StateFocused);
+    ExpectFace(*wide, 81, 25, StatePicture::Selected, false);
+
+    SetFocus(small->Hwnd());
+    EXPECT_EQ(wide->Core().buttonState(), StateNormal);
+    ExpectFace(*wide, 81, 25, StatePicture::Normal, false);
+    EXPECT_EQ(small->Core().buttonState(), StateFocused);
+    ExpectFace(*small, 41, 21, StatePicture::Selected, false);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ButtonControlTest, DraggingOutAndReleasingRaisesNothing) {
+    wide->Initialize();
+    Send(*wide, WM_MOUSEMOVE);
+    Send(*wide, WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(*wide, WM_TIMER, 1);
+    Send(*wide, WM_MOUSEMOVE, MK_LBUTTON, -40, 60);  // captured: moves outside still arrive
+    Send(*wide, WM_MOUSEMOVE, MK_LBUTTON, 20, 10);   // and back in
+    EXPECT_EQ(wide->Core().buttonState(), StateFocused);
+    Send(*wide, WM_LBUTTONUP, 0, -40, 60);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(wide->Core().buttonState(), StateFocused);
+    ExpectFace(*wide, 81, 25, StatePicture::Selected, false);
+}
+
+TEST_F(ButtonControlTest, KeysDoNotActivateAFocusedButton) {
+    wide->Initialize();
+    SetFocus(wide->Hwnd());
+    ASSERT_EQ(wide->Core().buttonState(), StateFocused);
+    for (const WPARAM key : {WPARAM{VK_SPACE}, WPARAM{VK_RETURN}}) {
+        PostMessageW(wide->Hwnd(), WM_KEYDOWN, key, 1);
+        PostMessageW(wide->Hwnd(), WM_KEYUP, key, 0xC0000001);
+        Send(*wide, WM_KEYDOWN, key, 1, 0);
+        Send(*wide, WM_CHAR, key == VK_SPACE ? L' ' : L'\r', 1, 0);
+        Send(*wide, WM_KEYUP, key, 1, 0xC000);
+    }
+    Pump();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(wide->Core().buttonState(), StateFocused);
+}
+
+TEST_F(ButtonControlTest, RightAndMiddleReleasesClickWithoutTakingFocus) {
+    wide->Initialize();
+    Send(*wide, WM_RBUTTONDOWN, MK_RBUTTON);
+    Send(*wide, WM_RBUTTONUP);
+    Send(*wide, WM_MBUTTONDOWN, MK_MBUTTON);
+    Send(*wide, WM_MBUTTONUP);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_NE(GetFocus(), wide->Hwnd());
+    ExpectFace(*wide, 81, 25, StatePicture::Normal, false);
+}
+
+TEST_F(ButtonControlTest, ADisabledButtonShowsDisableAndIgnoresTheMouse) {
+    wide->Initialize();
+    wide->SetEnabled(false);
+    ExpectFace(*wide, 81, 25, StatePicture::Disable, false);
+    Send(*wide, WM_MOUSEMOVE);
+    Send(*wide, WM_LBUTTONDOWN, MK_LBUTTON);
+    Send(*wide, WM_LBUTTONUP);
+    Send(*wide, WM_RBUTTONUP);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_NE(GetFocus(), wide->Hwnd());
+    EXPECT_EQ(wide->Core().buttonState(), StateNormal);
+    ExpectFace(*wide, 81, 25, StatePicture::Disable, false);
+    EXPECT_FALSE(wide->Enabled());
+    wide->SetEnabled(true);
+    ExpectFace(*wide, 81, 25, StatePicture::Normal, false);
+}
+
+TEST_F(ButtonControlTest, ThePollEndsHoverOnlyWhenThePointerIsElsewhere) {
+    wide->Initialize();
+    RECT r;
+    GetWindowRect(wide->Hwnd(), &r);
+    SetCursorPos((r.left + r.right) / 2, r.top + 3);  // over the caption's row: still the button
+    Pump(100);
+    Send(*wide, WM_MOUSEMOVE);
+    Pump(350);
+    EXPECT_EQ(wide->Core().buttonState(), StateHover);
+
+    SetCursorPos(kFarAway.x, kFarAway.y);
+    Pump(350);
+    EXPECT_EQ(wide->Core().buttonState(), StateNormal);
+    ExpectFace(*wide, 81, 25, StatePicture::Normal, false);
+
+    // Onto the other button: that is not this one.
+    Send(*wide, WM_MOUSEMOVE);
+    GetWindowRect(small->Hwnd(), &r);
+    SetCursorPos(r.left + 5, r.top + 5);
+    Pump(350);
+    EXPECT_EQ(wide->Core().buttonState(), StateNormal);
+}
+
+TEST_F(ButtonControlTest, TheWindowShowsTheFaceUnderTheCaption) {
+    const std::vector<COLORREF> shown = Shown(*wide, 81, 25);
+    const std::vector<Rgb8> face = wide->FacePixels();
+    const PixelRect box = wide->Core().LblMsg().BoxPixels();
+    int dark = 0, differing_outside_box = 0;
+    for (int y = 0; y < 25; ++y) {
+        for (int x = 0; x < 81; ++x) {
+            const COLORREF c = shown[static_cast<std::size_t>(y * 81 + x)];
+            const Rgb8 f = face[static_cast<std::size_t>(y * 81 + x)];
+            const bool in_box = y >= box.y - 2 && y < box.y + box.height + 4;
+            if (!in_box && c != RGB(f.r, f.g, f.b)) ++differing_outside_box;
+            if (GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96 && y > 3 && y < 21) ++dark;
+        }
+    }
+    EXPECT_EQ(differing_outside_box, 0);
+    EXPECT_GT(dark, 10) << "black caption text";
+
+    wide->SetEnabled(false);
+    const std::vector<COLORREF> disabled = Shown(*wide, 81, 25);
+    int black = 0;
+    for (const COLORREF c : disabled) {
+        if (GetRValue(c) < 64 && GetGValue(c) < 64 && GetBValue(c) < 64) ++black;
+    }
+    EXPECT_EQ(black, 0) << "a disabled caption is grey";
+}
+
+TEST_F(ButtonControlTest, ATransparentFaceShowsTheParentBehindIt) {
+    wide->Core().SetVisible(0);
+    const std::vector<COLORREF> shown = Shown(*wide, 81, 25);
+    EXPECT_EQ(shown[0], kParentColour);
+    EXPECT_EQ(shown[81 * 24 + 80], kParentColour);
+    wide->Core().SetVisible(1);
+    const Rgb8 corner = wide->FacePixels()[0];
+    EXPECT_EQ(Shown(*wide, 81, 25)[0], RGB(corner.r, corner.g, corner.b));
+}
+
+TEST_F(ButtonControlTest, TheClickHandlerMayDestroyTheButton) {
+    const HWND hwnd = wide->Hwnd();
+    wide->OnClick([this] { wide.reset(); });
+    wide->Initialize();
+    Send(*wide, WM_MOUSEMOVE);
+    Send(*wide, WM_LBUTTONDOWN, MK_LBUTTON);
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+    EXPECT_EQ(wide, nullptr);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+}  // namespace
+}  // namespace morvantis::button
