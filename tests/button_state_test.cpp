@@ -15,30 +15,23 @@ namespace {
 using P = StatePicture;
 using Pictures = std::vector<StatePicture>;
 
-class ButtonStateTest : public ::testing::Test {
-protected:
-    ButtonStateTest() {
+// A button of the dialog: loaded from its stored properties and sized, then brought to `state`
+// by the pointer and the focus (StateNone: not initialised).
+struct Button {
+    explicit Button(int state) {
         command.OnClick([this] { ++clicks; });
-        // Like a button of the dialog: loaded from its stored properties, then sized.
-        MapPropertyBag bag({{"Caption", std::string("OK")}});
+        MapPropertyBag bag;
         command.UserControl_ReadProperties(bag, DialogFont());
         command.UserControl_Resize();
-        face.Take();
-    }
-
-    // Brings an initialised button to `state` by the pointer and the focus.
-    void Reach(int state) {
-        command.Initialize();
+        if (state != StateNone) command.Initialize();
         if (state == StateFocused || state == StateFocusedHover) command.UserControl_GotFocus();
         if (state == StateHover || state == StateFocusedHover) Move();
         face.Take();
-        ASSERT_EQ(command.buttonState(), state);
     }
-
     void Move() { command.UserControl_MouseMove(0, 0, 10, 10); }
     void Down(std::int16_t button = kLeftButton) { command.UserControl_MouseDown(button, 0, 10, 10); }
     void Up(std::int16_t button = kLeftButton) { command.UserControl_MouseUp(button, 0, 10, 10); }
-    void PollElsewhere() { command.TmrMouse_Timer(false); }
+    void Poll(bool over_it = false) { command.TmrMouse_Timer(over_it); }
 
     RecordingFace face;
     FakeTimer timer;
@@ -46,24 +39,19 @@ protected:
     int clicks = 0;
 };
 
-// One row of the transition table, tried from every state the pointer and focus can give.
-struct Row {
-    const char* event;
-    int from;
-    int to;
-    Pictures painted;
-    bool click;
-};
-
-TEST_F(ButtonStateTest, EveryEventFromEveryState) {
+TEST(ButtonStates, EveryEventFromEveryState) {
+    struct Row {
+        const char* event;
+        int from, to;
+        Pictures painted;
+        bool click;
+    };
     const std::vector<Row> rows = {
         {"move", StateNone, StateNone, {}, false},
         {"move", StateNormal, StateHover, {P::HighLight}, false},
         {"move", StateHover, StateHover, {}, false},
         {"move", StateFocused, StateFocusedHover, {P::HighLightSelect}, false},
-        {"move", StateFocusedHover, StateFocusedHover, {}, false},
         {"left down", StateNormal, StateNormal, {P::Pressed}, false},
-        {"left down", StateFocused, StateFocused, {P::Pressed}, false},
         {"left up", StateNone, StateNone, {}, true},
         {"left up", StateNormal, StateNormal, {}, true},
         {"left up", StateHover, StateHover, {P::Normal}, true},
@@ -74,14 +62,11 @@ TEST_F(ButtonStateTest, EveryEventFromEveryState) {
         {"right up", StateFocused, StateFocused, {}, false},
         {"middle up", StateFocusedHover, StateFocusedHover, {}, true},
         {"got focus", StateNone, StateFocused, {P::Selected}, false},
-        {"got focus", StateNormal, StateFocused, {P::Selected}, false},
         {"got focus", StateHover, StateFocusedHover, {P::Pressed}, false},
         {"got focus", StateFocusedHover, StateFocused, {P::Selected}, false},
         {"lost focus", StateNone, StateNormal, {P::Normal}, false},
         {"lost focus", StateNormal, StateNormal, {}, false},
-        {"lost focus", StateHover, StateNormal, {P::Normal}, false},
         {"lost focus", StateFocusedHover, StateNormal, {P::Normal}, false},
-        {"poll elsewhere", StateNormal, StateNormal, {}, false},
         {"poll elsewhere", StateHover, StateNormal, {P::Normal}, false},
         {"poll elsewhere", StateFocused, StateFocused, {}, false},
         {"poll elsewhere", StateFocusedHover, StateFocused, {P::Selected}, false},
@@ -90,190 +75,104 @@ TEST_F(ButtonStateTest, EveryEventFromEveryState) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.event) + " from state " + std::to_string(row.from));
-        RecordingFace fresh_face;
-        FakeTimer fresh_timer;
-        Command c(fresh_face, fresh_timer);
-        int fresh_clicks = 0;
-        c.OnClick([&] { ++fresh_clicks; });
-        MapPropertyBag bag;
-        c.UserControl_ReadProperties(bag, DialogFont());
-        if (row.from != StateNone) c.Initialize();
-        if (row.from == StateFocused || row.from == StateFocusedHover) c.UserControl_GotFocus();
-        if (row.from == StateHover || row.from == StateFocusedHover) c.UserControl_MouseMove(0, 0, 0, 0);
-        ASSERT_EQ(c.buttonState(), row.from);
-        fresh_face.Take();
-
+        Button b(row.from);
         const std::string e = row.event;
-        if (e == "move") c.UserControl_MouseMove(0, 0, 0, 0);
-        if (e == "left down") c.UserControl_MouseDown(kLeftButton, 0, 0, 0);
-        if (e == "left up") c.UserControl_MouseUp(kLeftButton, 0, 0, 0);
-        if (e == "right down") c.UserControl_MouseDown(kRightButton, 0, 0, 0);
-        if (e == "right up") c.UserControl_MouseUp(kRightButton, 0, 0, 0);
-        if (e == "middle up") c.UserControl_MouseUp(kMiddleButton, 0, 0, 0);
-        if (e == "got focus") c.UserControl_GotFocus();
-        if (e == "lost focus") c.UserControl_LostFocus();
-        if (e == "poll elsewhere") c.TmrMouse_Timer(false);
-        if (e == "poll over it") c.TmrMouse_Timer(true);
-        if (e == "resize") c.UserControl_Resize();
-
-        EXPECT_EQ(c.buttonState(), row.to);
-        EXPECT_EQ(fresh_face.TakePictures(), row.painted);
-        EXPECT_EQ(fresh_clicks, row.click ? 1 : 0);
-        EXPECT_EQ(c.leftButtonDown(), e == "left down");
+        if (e == "move") b.Move();
+        if (e == "left down") b.Down();
+        if (e == "left up") b.Up();
+        if (e == "right down") b.Down(kRightButton);
+        if (e == "right up") b.Up(kRightButton);
+        if (e == "middle up") b.Up(kMiddleButton);
+        if (e == "got focus") b.command.UserControl_GotFocus();
+        if (e == "lost focus") b.command.UserControl_LostFocus();
+        if (e == "poll elsewhere") b.Poll();
+        if (e == "poll over it") b.Poll(true);
+        if (e == "resize") b.command.UserControl_Resize();
+        EXPECT_EQ(b.command.buttonState(), row.to);
+        EXPECT_EQ(b.face.TakePictures(), row.painted);
+        EXPECT_EQ(b.clicks, row.click ? 1 : 0);
+        EXPECT_EQ(b.command.leftButtonDown(), e == "left down");
     }
 }
 
-TEST_F(ButtonStateTest, ClickOnAnUnfocusedButtonStepByStep) {
+TEST(ButtonStates, ClickOnAnUnfocusedButtonKeepsTheReversedGradientUntilThePointerLeaves) {
     for (const bool focus_first : {true, false}) {
         SCOPED_TRACE(focus_first ? "focus before the button-down" : "button-down before the focus");
-        Reach(StateNormal);
-        Move();
-        auto paints = face.Take();
-        ASSERT_EQ(paints.size(), 1u);
-        EXPECT_EQ(paints[0].picture, P::HighLight);
-        EXPECT_TRUE(paints[0].reversed);
+        Button b(StateHover);
+        if (focus_first) b.command.UserControl_GotFocus();
+        b.Down();
+        if (!focus_first) b.command.UserControl_GotFocus();
+        b.Up();
+        const auto paints = b.face.Take();
+        ASSERT_EQ(paints.size(), 3u);
+        EXPECT_EQ(paints[0].picture, P::Pressed);
+        EXPECT_EQ(paints[2].picture, P::HighLightSelect);
+        for (const auto& p : paints) EXPECT_TRUE(p.reversed) << "state 4 keeps the hover's direction";
+        EXPECT_EQ(b.clicks, 1);
 
-        if (focus_first) command.UserControl_GotFocus();
-        Down();
-        if (!focus_first) command.UserControl_GotFocus();
-        EXPECT_EQ(command.buttonState(), StateFocusedHover);
-        EXPECT_TRUE(command.leftButtonDown());
-        paints = face.Take();
-        ASSERT_EQ(paints.size(), 2u);
-        for (const auto& p : paints) {
-            EXPECT_EQ(p.picture, P::Pressed);
-            EXPECT_TRUE(p.reversed) << "state 4 keeps the direction";
-        }
-
-        Up();
-        paints = face.Take();
-        ASSERT_EQ(paints.size(), 1u);
-        EXPECT_EQ(paints[0].picture, P::HighLightSelect);
-        EXPECT_TRUE(paints[0].reversed);
-        EXPECT_FALSE(command.leftButtonDown());
-        EXPECT_EQ(clicks, 1);
-
-        PollElsewhere();
-        paints = face.Take();
-        ASSERT_EQ(paints.size(), 1u);
-        EXPECT_EQ(paints[0].picture, P::Selected);
-        EXPECT_FALSE(paints[0].reversed);
-        EXPECT_EQ(command.buttonState(), StateFocused);
-
-        command.UserControl_LostFocus();
-        EXPECT_EQ(face.TakePictures(), (Pictures{P::Normal}));
-        EXPECT_EQ(command.buttonState(), StateNormal);
-        clicks = 0;
+        b.Poll();
+        const auto left = b.face.Take();
+        ASSERT_EQ(left.size(), 1u);
+        EXPECT_EQ(left[0].picture, P::Selected);
+        EXPECT_FALSE(left[0].reversed);
     }
+    Button focused(StateFocused);  // focus first, pointer later: the normal direction
+    focused.Move();
+    EXPECT_FALSE(focused.face.Take().at(0).reversed);
 }
 
-TEST_F(ButtonStateTest, AFocusedButtonShowsHoverAndFocusOverTheNormalGradient) {
-    Reach(StateFocused);
-    Move();
-    const auto paints = face.Take();
-    ASSERT_EQ(paints.size(), 1u);
-    EXPECT_EQ(paints[0].picture, P::HighLightSelect);
-    EXPECT_FALSE(paints[0].reversed);
+TEST(ButtonStates, DraggingOutWhilePressedEndsWithoutClick) {
+    Button b(StateFocusedHover);
+    b.Down();
+    b.Poll();  // the pointer left with the button held
+    EXPECT_EQ(b.command.buttonState(), StateFocused);
+    b.Move();  // back in: no return to 4 while the button is held
+    b.Up();
+    EXPECT_EQ(b.command.buttonState(), StateFocused);
+    EXPECT_EQ(b.face.TakePictures(), (Pictures{P::Pressed, P::Selected}));
+    EXPECT_EQ(b.clicks, 0);
+    b.Move();
+    EXPECT_EQ(b.command.buttonState(), StateFocusedHover);
 }
 
-TEST_F(ButtonStateTest, DraggingOutWhilePressedEndsWithoutClick) {
-    Reach(StateHover);
-    command.UserControl_GotFocus();
-    Down();
-    face.Take();
-    PollElsewhere();  // the pointer left with the button held
-    EXPECT_EQ(command.buttonState(), StateFocused);
-    EXPECT_EQ(face.TakePictures(), (Pictures{P::Selected}));
-
-    Move();  // back in: no return to 4 while the button is held
-    EXPECT_EQ(command.buttonState(), StateFocused);
-    EXPECT_TRUE(face.Take().empty());
-
-    Up();
-    EXPECT_EQ(command.buttonState(), StateFocused);
-    EXPECT_TRUE(face.Take().empty());
-    EXPECT_EQ(clicks, 0);
-
-    Move();
-    EXPECT_EQ(command.buttonState(), StateFocusedHover);
+TEST(ButtonStates, ADisabledButtonIgnoresPointerFocusAndPoll) {
+    Button b(StateHover);
+    b.command.SetEnabled(false);
+    EXPECT_EQ(b.face.TakePictures(), (Pictures{P::Disable}));
+    b.Move();
+    b.Down();
+    b.Up();
+    b.Up(kRightButton);
+    b.command.UserControl_GotFocus();
+    b.command.UserControl_LostFocus();
+    b.Poll();
+    EXPECT_EQ(b.command.buttonState(), StateHover);
+    EXPECT_FALSE(b.command.leftButtonDown());
+    EXPECT_TRUE(b.face.Take().empty());
+    EXPECT_EQ(b.clicks, 0);
+    b.command.UserControl_Resize();
+    EXPECT_EQ(b.face.TakePictures(), (Pictures{P::Disable}));
+    EXPECT_FALSE(b.command.LblMsg().enabled);
 }
 
-TEST_F(ButtonStateTest, PressWithoutFocusShowsNormalAfterTheRelease) {
-    Reach(StateHover);
-    Down();
-    Up();
-    EXPECT_EQ(face.TakePictures(), (Pictures{P::Pressed, P::Normal}));
-    EXPECT_EQ(command.buttonState(), StateHover);
-    EXPECT_EQ(clicks, 1);
-    Move();  // still hovering: nothing repaints until the poll or a focus change
-    EXPECT_TRUE(face.Take().empty());
-    PollElsewhere();
-    EXPECT_EQ(face.TakePictures(), (Pictures{P::Normal}));
+TEST(ButtonStates, InitializeStartsThePollAndAgainOnlyResetsTheState) {
+    Button b(StateNone);
+    EXPECT_TRUE(b.timer.starts.empty());
+    b.command.Initialize();
+    b.Move();
+    b.face.Take();
+    b.command.Initialize();
+    EXPECT_EQ(b.command.buttonState(), StateNormal);
+    EXPECT_TRUE(b.face.Take().empty()) << "Initialize does not repaint";
+    EXPECT_EQ(b.timer.starts, (std::vector<std::uint32_t>{100, 100}));
 }
 
-TEST_F(ButtonStateTest, KeyboardFocusWhileHoveredShowsPressedUntilThePointerLeaves) {
-    Reach(StateHover);
-    command.UserControl_GotFocus();
-    EXPECT_EQ(face.TakePictures(), (Pictures{P::Pressed}));
-    command.TmrMouse_Timer(true);
-    EXPECT_TRUE(face.Take().empty());
-    PollElsewhere();
-    EXPECT_EQ(face.TakePictures(), (Pictures{P::Selected}));
-}
-
-TEST_F(ButtonStateTest, ADisabledButtonIgnoresPointerFocusAndPoll) {
-    Reach(StateHover);
-    command.SetEnabled(false);
-    EXPECT_EQ(face.TakePictures(), (Pictures{P::Disable}));
-    EXPECT_FALSE(command.LblMsg().enabled);
-
-    Move();
-    Down();
-    Up();
-    Down(kRightButton);
-    Up(kRightButton);
-    command.UserControl_GotFocus();
-    command.UserControl_LostFocus();
-    PollElsewhere();
-    EXPECT_EQ(command.buttonState(), StateHover);
-    EXPECT_FALSE(command.leftButtonDown());
-    EXPECT_TRUE(face.Take().empty());
-    EXPECT_EQ(clicks, 0);
-
-    command.UserControl_Resize();
-    EXPECT_EQ(face.TakePictures(), (Pictures{P::Disable}));
-    EXPECT_FALSE(command.LblMsg().enabled);
-}
-
-TEST_F(ButtonStateTest, BeforeInitializeOnlyFocusAndReleasesCount) {
-    EXPECT_TRUE(timer.starts.empty());
-    Move();
-    EXPECT_EQ(command.buttonState(), StateNone);
-    EXPECT_TRUE(face.Take().empty());
-    Up(kMiddleButton);
-    EXPECT_EQ(clicks, 1);
-    command.UserControl_GotFocus();
-    EXPECT_EQ(command.buttonState(), StateFocused);
-    EXPECT_EQ(face.TakePictures(), (Pictures{P::Selected}));
-}
-
-TEST_F(ButtonStateTest, InitializeStartsThePollAndAgainOnlyResetsTheState) {
-    command.Initialize();
-    EXPECT_EQ(timer.starts, (std::vector<std::uint32_t>{100}));
-    Move();
-    face.Take();
-    command.Initialize();
-    EXPECT_EQ(command.buttonState(), StateNormal);
-    EXPECT_TRUE(face.Take().empty()) << "Initialize does not repaint";
-    EXPECT_EQ(timer.starts, (std::vector<std::uint32_t>{100, 100}));
-}
-
-TEST_F(ButtonStateTest, TheClickHandlerMayDestroyTheButton) {
+TEST(ButtonStates, TheClickHandlerMayDestroyTheButton) {
+    RecordingFace face;
+    FakeTimer timer;
     auto owned = std::make_unique<Command>(face, timer);
-    owned->Initialize();
     owned->SetEnabled(true);
     owned->OnClick([&] { owned.reset(); });
-    owned->UserControl_MouseMove(0, 0, 0, 0);
     owned->UserControl_MouseUp(kLeftButton, 0, 0, 0);  // the sanitizers watch what follows
     EXPECT_EQ(owned, nullptr);
 }

@@ -4,9 +4,6 @@
 // face through a FaceSurface. A platform shell owns one Command, turns its window's messages
 // into the event handlers below (named after the control's events), runs the hover poll when
 // asked through PollTimer, and draws the windowless caption (LblMsg) over the face.
-//
-// Booleans of the control are -1 for True and 0 for False where they cross the interface as
-// numbers; inside they are plain bools.
 #pragma once
 
 #include <array>
