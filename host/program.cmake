@@ -1,0 +1,34 @@
+# The host's start-up and session logic, free of platform calls.
+add_library(morvantis_host_core STATIC session.cpp startup.cpp)
+target_link_libraries(morvantis_host_core PUBLIC morvantis_host_settings morvantis_music)
+
+if(WIN32)
+  # Shipped as モルヴァンティス.scr beside the renderer.
+  add_executable(saver_host WIN32
+    win32_main.cpp
+    win32_session_window.cpp
+    win32_preview_window.cpp
+    win32_window_effects.cpp
+    win32_resources.cpp
+    resources.rc)
+  target_link_libraries(saver_host PRIVATE morvantis_host_core morvantis_host_platform morvantis_music_win32
+    user32 gdi32)
+  target_include_directories(saver_host PRIVATE ${PROJECT_SOURCE_DIR})
+  set_source_files_properties(resources.rc PROPERTIES OBJECT_DEPENDS
+    "${PROJECT_SOURCE_DIR}/assets/Morvantis1.bmp;${PROJECT_SOURCE_DIR}/assets/Morvantis2.bmp;${PROJECT_SOURCE_DIR}/assets/preview.bmp")
+  set_target_properties(saver_host PROPERTIES OUTPUT_NAME "モルヴァンティス" SUFFIX ".scr"
+    RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+endif()
+
+if(WIN32)
+  # Both programs in one zip, ready to copy into a folder of their own on Windows.
+  set(package_zip ${PROJECT_BINARY_DIR}/morvantis-windows.zip)
+  add_custom_command(OUTPUT ${package_zip}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${package_zip} --format=zip
+      $<TARGET_FILE_NAME:saver_host> $<TARGET_FILE_NAME:renderer_win32>
+    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/bin
+    DEPENDS saver_host renderer_win32
+    COMMENT "Packing the screen saver into ${package_zip}"
+    VERBATIM)
+  add_custom_target(package_zip ALL DEPENDS ${package_zip})
+endif()
