@@ -82,38 +82,30 @@ TEST(ButtonStretch, PicksThePixelsGdiPicks) {
     EXPECT_EQ(StretchSourceIndices(4, 4, Axis::kVertical), (V{0, 1, 2, 3}));
 }
 
-// Every frame pixel of a face is the picture pixel that the slice table and the stretch give.
-void ExpectFrameFromPicture(std::int32_t w, std::int32_t h) {
-    for (int p = 0; p < kStatePictureCount; ++p) {
-        const auto picture = static_cast<StatePicture>(p);
-        SCOPED_TRACE(std::string(StatePictureName(picture)) + " on " + std::to_string(w) + " x " + std::to_string(h));
-        const PixelSurface face = Painted(w, h, picture, false);
-        const RgbImage& image = StatePictureImage(picture);
-        const auto columns = StretchSourceIndices(56, w - 8, Axis::kHorizontal);
-        const auto rows = StretchSourceIndices(17, h - 8, Axis::kVertical);
-        for (std::int32_t y = 0; y < h; ++y) {
-            for (std::int32_t x = 0; x < w; ++x) {
-                if (x >= 4 && x < w - 4 && y >= 4 && y < h - 4) continue;
-                const std::int32_t sx = x < 4 ? x : x >= w - 4 ? 64 - (w - x) : 4 + columns[x - 4];
-                const std::int32_t sy = y < 4 ? y : y >= h - 4 ? 25 - (h - y) : 4 + rows[y - 4];
-                ASSERT_EQ(Hex(face.Pixel(x, y)), Hex(PicturePixel(image, sx, sy))) << "at " << x << ", " << y;
-            }
-        }
-    }
-}
-
 TEST(ButtonFrame, SmallButtonSqueezesTheSideStripsInto13Rows) {
-    ExpectFrameFromPicture(41, 21);
     const PixelSurface face = Painted(41, 21, StatePicture::Normal, false);
-    EXPECT_EQ(Hex(face.Pixel(2, 1)), "7A95A8");  // the reference corner lands unchanged
+    const RgbImage& image = StatePictureImage(StatePicture::Normal);
+    EXPECT_EQ(Hex(face.Pixel(2, 1)), "7A95A8");  // corners are copied unchanged
+    EXPECT_EQ(face.Pixel(39, 20), PicturePixel(image, 62, 24));
+    // Rows 4..16 of the sides show picture rows 4 + (0 1 3 4 5 7 8 9 10 12 13 14 16).
+    EXPECT_EQ(face.Pixel(2, 6), PicturePixel(image, 2, 7));
+    EXPECT_EQ(face.Pixel(38, 16), PicturePixel(image, 61, 20));
     for (int y = 4; y <= 16; ++y) EXPECT_EQ(Hex(face.Pixel(1, y)), "003C74") << y;
+    // 56 top columns squeezed into 33: the band of picture columns 32..56 lands on 20..34.
+    EXPECT_EQ(Hex(face.Pixel(19, 0)), "E0DCC9");
+    EXPECT_EQ(Hex(face.Pixel(20, 0)), "DCD6C2");
+    EXPECT_EQ(Hex(face.Pixel(34, 0)), "DCD6C2");
+    EXPECT_EQ(Hex(face.Pixel(35, 0)), "E0DCC9");
 }
 
 TEST(ButtonFrame, WideButtonStretchesTopAndBottomTo73Columns) {
-    ExpectFrameFromPicture(81, 25);
-    const PixelSurface face = Painted(81, 25, StatePicture::Normal, false);
-    EXPECT_EQ(Hex(face.Pixel(40, 0)), "E0DCC9");  // picture column 31
-    EXPECT_EQ(Hex(face.Pixel(41, 0)), "DCD6C2");  // picture column 32: the band starts
+    const PixelSurface face = Painted(81, 25, StatePicture::Pressed, false);
+    const RgbImage& image = StatePictureImage(StatePicture::Pressed);
+    EXPECT_EQ(Hex(face.Pixel(40, 1)), "E0DCC9");  // picture column 31
+    EXPECT_EQ(Hex(face.Pixel(41, 1)), "DCD6C2");  // picture column 32: the band starts
+    EXPECT_EQ(face.Pixel(76, 23), PicturePixel(image, 59, 23));
+    for (int y = 4; y <= 20; ++y) EXPECT_EQ(face.Pixel(77, y), PicturePixel(image, 60, y)) << "sides 1:1";
+    EXPECT_EQ(face.Pixel(80, 24), PicturePixel(image, 63, 24));
 }
 
 TEST(ButtonCaption, BoxSpansTheWidthAndSitsByTheFormula) {

@@ -146,20 +146,6 @@ TEST_F(ButtonControlTest, ClickOnAnUnfocusedButton) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(ButtonControlTest, DraggingOutAndReleasingRaisesNothing) {
-    wide->Initialize();
-    Send(*wide, WM_MOUSEMOVE);
-    Send(*wide, WM_LBUTTONDOWN, MK_LBUTTON);
-    Send(*wide, WM_TIMER, 1);
-    Send(*wide, WM_MOUSEMOVE, MK_LBUTTON, -40, 60);  // captured: moves outside still arrive
-    Send(*wide, WM_MOUSEMOVE, MK_LBUTTON, 20, 10);   // and back in
-    EXPECT_EQ(wide->Core().buttonState(), StateFocused);
-    Send(*wide, WM_LBUTTONUP, 0, -40, 60);
-    EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(wide->Core().buttonState(), StateFocused);
-    ExpectFace(*wide, StatePicture::Selected, false);
-}
-
 TEST_F(ButtonControlTest, KeysDoNothingAndOtherButtonsClickWithoutTakingFocus) {
     wide->Initialize();
     Send(*wide, WM_RBUTTONDOWN, MK_RBUTTON);
