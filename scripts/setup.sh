@@ -5,7 +5,9 @@ set -euo pipefail
 packages=(
   cmake make g++ ninja-build pkg-config
   g++-mingw-w64-x86-64-posix mingw-w64-tools
-  wine wine64 xvfb xauth x11-utils locales fonts-ipafont-gothic
+  # The preloader reserves Wine's fixed address ranges before anything else can take them;
+  # without it a program start now and then fails to map Wine's shared data.
+  wine wine64 wine64-preloader xvfb xauth x11-utils locales fonts-ipafont-gothic
   libosmesa6-dev libgl1-mesa-dev libglu1-mesa-dev libx11-dev libpng-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
 )
