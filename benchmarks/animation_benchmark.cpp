@@ -39,33 +39,27 @@ void Restore(HeightField& f, const ViewSnapshot& s) {
     f.nextColumn = s.nextColumn;
 }
 
-void BM_Optimised(benchmark::State& bench) {
+using AnimateFunction = void (*)(const Grid&, Grid&, int, const AnimationAngles&);
+using FillFunction = void (*)(HeightField&);
+
+void RunPasses(benchmark::State& bench, AnimateFunction animate, FillFunction fill) {
     auto state = AtPreset(static_cast<int>(bench.range(0)));
     const ViewSnapshot start = Save(state->field);
     for (auto _ : bench) {
         Restore(state->field, start);
         for (int frame = 0; frame < kFramesPerPass; ++frame) {
-            AnimateSurface(state->field.currentGrid, state->animatedGrid, state->field.motionMode, state->scene.angles);
-            FillNextColumns(state->field);
+            animate(state->field.currentGrid, state->animatedGrid, state->field.motionMode, state->scene.angles);
+            fill(state->field);
         }
         benchmark::DoNotOptimize(state->animatedGrid.data());
     }
     bench.SetItemsProcessed(bench.iterations() * kFramesPerPass);
 }
 
+void BM_Optimised(benchmark::State& bench) { RunPasses(bench, AnimateSurface, FillNextColumns); }
+
 void BM_Straightforward(benchmark::State& bench) {
-    auto state = AtPreset(static_cast<int>(bench.range(0)));
-    const ViewSnapshot start = Save(state->field);
-    for (auto _ : bench) {
-        Restore(state->field, start);
-        for (int frame = 0; frame < kFramesPerPass; ++frame) {
-            reference::AnimateSurface(state->field.currentGrid, state->animatedGrid, state->field.motionMode,
-                                      state->scene.angles);
-            reference::FillNextColumns(state->field);
-        }
-        benchmark::DoNotOptimize(state->animatedGrid.data());
-    }
-    bench.SetItemsProcessed(bench.iterations() * kFramesPerPass);
+    RunPasses(bench, reference::AnimateSurface, reference::FillNextColumns);
 }
 
 BENCHMARK(BM_Optimised)->DenseRange(0, kPresetCount - 1)->Unit(benchmark::kMicrosecond);
