@@ -11,7 +11,7 @@ bash scripts/setup.sh
 echo "== Native build and tests (ASan, UBSan)"
 cmake --preset linux-asan >/dev/null
 cmake --build --preset linux-asan -j "$jobs"
-ctest --preset linux-asan -j "$jobs"
+scripts/with-xvfb.sh ctest --preset linux-asan -j "$jobs"  # the native program opens a real window
 
 echo "== Native optimised build (renderer, benchmarks)"
 cmake --preset linux >/dev/null
