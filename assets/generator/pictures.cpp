@@ -12,6 +12,9 @@ const std::vector<GeneratedPicture>& PictureCatalogue() {
         {"button_HighLightSelect.bmp", &MakeButtonHighLightSelect},
         {"button_Pressed.bmp", &MakeButtonPressed},
         {"button_Disable.bmp", &MakeButtonDisable},
+        {"dialog_panel.bmp", &MakeDialogPanelTexture},
+        {"mark_empty.bmp", &MakeMarkEmpty},
+        {"mark_selected.bmp", &MakeMarkSelected},
     };
     return catalogue;
 }

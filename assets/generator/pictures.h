@@ -33,4 +33,10 @@ RgbImage MakeButtonHighLightSelect();
 RgbImage MakeButtonPressed();
 RgbImage MakeButtonDisable();
 
+// The settings dialog: 556 x 20 light grey brushed metal that covers its panel, and the 12 x 12
+// selection marks (an empty square box; the box filled with blue).
+RgbImage MakeDialogPanelTexture();
+RgbImage MakeMarkEmpty();
+RgbImage MakeMarkSelected();
+
 }  // namespace morvantis::assets
