@@ -2,6 +2,10 @@
 add_library(morvantis_host_core STATIC session.cpp startup.cpp)
 target_link_libraries(morvantis_host_core PUBLIC morvantis_host_settings morvantis_music)
 
+# The settings dialog: its layout and rules free of platform calls.
+add_library(morvantis_dialog STATIC dialog/settings_dialog.cpp)
+target_link_libraries(morvantis_dialog PUBLIC morvantis_host_settings)
+
 if(WIN32)
   # Shipped as モルヴァンティス.scr beside the renderer.
   add_executable(saver_host WIN32
