@@ -1,4 +1,5 @@
 // The saver host: answers the screen-saver command line.
+#include "host/dialog/win32_settings_dialog.h"
 #include "host/file_probe.h"
 #include "host/preview_window.h"
 #include "host/settings_store.h"
@@ -59,8 +60,10 @@ public:
     void ShowRendererMissing() override {
         MessageBoxW(nullptr, Widen(kRendererMissingText).c_str(), Widen(kApplicationTitle).c_str(), MB_OK);
     }
-    // The settings dialog is not part of this program yet: configure mode ends here.
-    void RunSettingsDialog(Settings&) override {}
+    void RunSettingsDialog(Settings& settings) override {
+        Win32ProfileStore store;
+        morvantis::host::RunSettingsDialog(settings, store, hostFolder_);
+    }
     int HideCursor() override { return ShowCursor(FALSE); }
     bool ShowPreview(std::uint32_t parent) override { return ShowPreviewWindow(parent); }
 

@@ -122,11 +122,11 @@ MaskedPicture DialogIconPicture() {
             // Highlight: the half vector between the light and the viewer, to a high power.
             const double hx = lx / ll, hy = ly / ll, hz = lz / ll + 1.0;
             const double hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-            double spec = (nx * hx + ny * hy + nz * hz) / hl;
-            spec = spec > 0.0 ? spec : 0.0;
-            for (int i = 0; i < 5; ++i) spec *= spec;  // power 32
+            double shine = (nx * hx + ny * hy + nz * hz) / hl;
+            shine = shine > 0.0 ? shine : 0.0;
+            for (int i = 0; i < 5; ++i) shine *= shine;  // power 32
             PutPixel(icon.picture, x, y,
-                     {base.r * light + spec, base.g * light + spec, base.b * light + spec});
+                     {base.r * light + shine, base.g * light + shine, base.b * light + shine});
         }
     }
     return icon;
