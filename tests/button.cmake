@@ -1,5 +1,5 @@
 # The gradient push button's platform-free core: state machine, properties, face raster and the
 # state pictures (built and run in both builds).
 morvantis_add_gtest(button_tests
-  SOURCES button_state_test.cpp button_face_test.cpp button_properties_test.cpp button_pictures_test.cpp
+  SOURCES button_command_test.cpp button_face_test.cpp
   LIBS morvantis_button)

@@ -1,0 +1,264 @@
+// The button's core: pointer, focus and the hover poll drive buttonState, the pictures painted,
+// the gradient direction and Click; its properties, the repaints they cause and their
+// persistence in a property bag.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "host/button/command.h"
+#include "host/button/fake_face.h"
+
+namespace morvantis::button {
+namespace {
+
+using P = StatePicture;
+using Pictures = std::vector<StatePicture>;
+using Keys = std::vector<std::string>;
+
+// The paints since the last call, as "HighLight~ Normal": "~" marks a reversed gradient.
+std::string Painted(RecordingFace& face) {
+    std::string text;
+    for (const RecordingFace::Paint& p : face.Take())
+        text += std::string(text.empty() ? "" : " ") + StatePictureName(p.picture.value_or(P::Normal)) +
+                (p.reversed ? "~" : "");
+    return text;
+}
+
+// A button of the dialog: loaded from an empty bag and sized, then brought to `state` by the
+// pointer and the focus (StateNone: not initialised).
+struct Button {
+    explicit Button(int state) {
+        command.OnClick([this] { ++clicks; });
+        MapPropertyBag bag;
+        command.UserControl_ReadProperties(bag, DialogFont());
+        command.UserControl_Resize();
+        if (state != StateNone) command.Initialize();
+        if (state == StateFocused || state == StateFocusedHover) command.UserControl_GotFocus();
+        if (state == StateHover || state == StateFocusedHover) Do("move");
+        face.Take();
+    }
+    // Space-separated events; "press" and "release" are the left button's.
+    void Do(const std::string& events) {
+        std::istringstream in(events);
+        for (std::string e; in >> e;) {
+            Command& c = command;
+            if (e == "move") c.UserControl_MouseMove(0, 0, 10, 10);
+            else if (e == "press") c.UserControl_MouseDown(kLeftButton, 0, 10, 10);
+            else if (e == "release") c.UserControl_MouseUp(kLeftButton, 0, 10, 10);
+            else if (e == "right-press") c.UserControl_MouseDown(kRightButton, 0, 10, 10);
+            else if (e == "right-release") c.UserControl_MouseUp(kRightButton, 0, 10, 10);
+            else if (e == "middle-release") c.UserControl_MouseUp(kMiddleButton, 0, 10, 10);
+            else if (e == "focus") c.UserControl_GotFocus();
+            else if (e == "blur") c.UserControl_LostFocus();
+            else if (e == "poll-away") c.TmrMouse_Timer(false);
+            else if (e == "poll-over") c.TmrMouse_Timer(true);
+            else if (e == "resize") c.UserControl_Resize();
+            else if (e == "disable") c.SetEnabled(false);
+            else ADD_FAILURE() << "no event " << e;
+        }
+    }
+
+    RecordingFace face;
+    FakeTimer timer;
+    Command command{face, timer};
+    int clicks = 0;
+};
+
+TEST(ButtonStates, EventsFromEveryState) {
+    const struct {
+        int from;
+        const char* events;
+        int to;
+        const char* painted;
+        int clicks;
+    } rows[] = {
+        {StateNone, "move", StateNone, "", 0},
+        {StateNormal, "move", StateHover, "HighLight~", 0},
+        {StateHover, "move", StateHover, "", 0},
+        {StateFocused, "move", StateFocusedHover, "HighLightSelect", 0},  // focus first: not reversed
+        {StateNormal, "press", StateNormal, "Pressed", 0},
+        {StateNone, "release", StateNone, "", 1},
+        {StateNormal, "release", StateNormal, "", 1},
+        {StateHover, "release", StateHover, "Normal~", 1},
+        {StateFocused, "release", StateFocused, "", 0},
+        {StateFocusedHover, "release", StateFocusedHover, "HighLightSelect", 1},
+        {StateHover, "right-press", StateHover, "", 0},
+        {StateHover, "right-release", StateHover, "", 1},
+        {StateFocused, "right-release", StateFocused, "", 0},
+        {StateFocusedHover, "middle-release", StateFocusedHover, "", 1},
+        {StateNone, "focus", StateFocused, "Selected", 0},
+        {StateHover, "focus", StateFocusedHover, "Pressed~", 0},  // focus from the keyboard
+        {StateFocusedHover, "focus", StateFocused, "Selected", 0},
+        {StateNone, "blur", StateNormal, "Normal", 0},
+        {StateNormal, "blur", StateNormal, "", 0},
+        {StateFocusedHover, "blur", StateNormal, "Normal", 0},
+        {StateHover, "poll-away", StateNormal, "Normal", 0},
+        {StateFocused, "poll-away", StateFocused, "", 0},
+        {StateFocusedHover, "poll-away", StateFocused, "Selected", 0},
+        {StateFocusedHover, "poll-over", StateFocusedHover, "", 0},
+        {StateFocusedHover, "resize", StateFocusedHover, "Normal", 0},
+        // A click on an unfocused button keeps the hover's direction until the pointer leaves,
+        // whether the focus comes before the press or after it.
+        {StateHover, "focus press release poll-away", StateFocused, "Pressed~ Pressed~ HighLightSelect~ Selected", 1},
+        {StateHover, "press focus release poll-away", StateFocused, "Pressed~ Pressed~ HighLightSelect~ Selected", 1},
+        // Dragged out while pressed: no return to 4 while the button is held, and no Click.
+        {StateFocusedHover, "press poll-away move release move", StateFocusedHover,
+         "Pressed Selected HighLightSelect", 0},
+        // Disabled: pointer, focus and poll are ignored; a resize paints Disable again.
+        {StateHover, "disable move press release right-release focus blur poll-away resize", StateHover,
+         "Disable~ Disable~", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.events) + " from state " + std::to_string(row.from));
+        Button b(row.from);
+        b.Do(row.events);
+        EXPECT_EQ(b.command.buttonState(), row.to);
+        EXPECT_EQ(Painted(b.face), row.painted);
+        EXPECT_EQ(b.clicks, row.clicks);
+        EXPECT_EQ(b.command.leftButtonDown(), std::string(row.events) == "press");
+    }
+}
+
+TEST(ButtonStates, InitializeStartsThePollAndAgainOnlyResetsTheState) {
+    Button b(StateNone);
+    EXPECT_TRUE(b.timer.starts.empty());
+    b.Do("focus");
+    b.face.Take();
+    b.command.Initialize();
+    EXPECT_EQ(b.command.buttonState(), StateNormal);
+    EXPECT_TRUE(b.face.Take().empty()) << "Initialize does not repaint";
+    EXPECT_EQ(b.timer.starts, (std::vector<std::uint32_t>{100}));
+}
+
+TEST(ButtonStates, TheClickHandlerMayDestroyTheButton) {
+    RecordingFace face;
+    FakeTimer timer;
+    auto owned = std::make_unique<Command>(face, timer);
+    owned->SetEnabled(true);
+    owned->OnClick([&] { owned.reset(); });
+    owned->UserControl_MouseUp(kLeftButton, 0, 0, 0);  // the sanitizers watch what follows
+    EXPECT_EQ(owned, nullptr);
+}
+
+CaptionFont OtherFont() {
+    CaptionFont font = DialogFont();
+    font.face = "Tahoma";
+    font.size_points = 8.25;
+    font.italic = true;
+    return font;
+}
+
+// What a control stores, to compare two controls by.
+auto Stored(const Command& c) {
+    return std::make_tuple(c.isEnabled(), int{c.firstRun()}, c.Caption(), c.Font(), c.IsOpaque(), c.LblMsg().colour);
+}
+
+class ButtonProperties : public ::testing::Test {
+protected:
+    ButtonProperties() { command.OnPropertyChanged([this](const std::string& key) { changed.push_back(key); }); }
+
+    void Load(std::vector<std::pair<std::string, PropertyValue>> entries = {}) {
+        MapPropertyBag bag(std::move(entries));
+        command.UserControl_ReadProperties(bag, DialogFont());
+    }
+    // Writes the control into a bag, checks the stored keys and reads it into a new control.
+    std::unique_ptr<Command> RoundTrip(const Keys& keys, const CaptionFont& ambient = DialogFont()) {
+        MapPropertyBag bag;
+        command.UserControl_WriteProperties(bag, ambient);
+        EXPECT_EQ(bag.Keys(), keys);
+        auto loaded = std::make_unique<Command>(otherFace, timer);
+        loaded->UserControl_ReadProperties(bag, ambient);
+        return loaded;
+    }
+
+    RecordingFace face, otherFace;
+    FakeTimer timer;
+    Command command{face, timer};
+    Keys changed;
+};
+
+TEST_F(ButtonProperties, FirstRunAndTheRepaintsOfGettersAndSetters) {
+    // A fresh control looks disabled and keeps its caption black until Enabled is read.
+    command.UserControl_Resize();
+    EXPECT_EQ(face.TakePictures(), (Pictures{P::Disable}));
+    EXPECT_FALSE(command.LblMsg().enabled);
+    command.SetEnabled(true);
+    command.SetFontColour(0x0000FF);
+    EXPECT_EQ(command.LblMsg().colour, 0u);
+    EXPECT_TRUE(command.Enabled());
+    EXPECT_EQ(command.firstRun(), 1);
+    EXPECT_TRUE(command.LblMsg().enabled);
+    command.SetFontColour(0x0000FF);
+    EXPECT_EQ(command.FontColour(), 0x0000FFu);
+    face.Take();
+
+    // Getters repaint the normal look without changing the state.
+    command.Initialize();
+    command.UserControl_MouseMove(0, 0, 0, 0);
+    face.Take();
+    EXPECT_EQ(command.Visible(), 255);
+    command.FontColour();
+    command.Enabled();
+    EXPECT_EQ(face.TakePictures(), (Pictures{P::Normal, P::Normal, P::Normal}));
+    EXPECT_EQ(command.buttonState(), StateHover) << "the hover look is lost until the next transition";
+
+    // Setters: transparency, caption and font repaint nothing; opacity does, and so does a
+    // refused colour, which is not reported.
+    command.SetVisible(0);
+    EXPECT_EQ(command.Visible(), 0);
+    command.SetCaption("Apply");
+    command.SetFont(OtherFont());
+    EXPECT_TRUE(face.Take().empty());
+    command.SetVisible(7);
+    EXPECT_EQ(command.Visible(), 255);
+    command.SetFontColour(0x12345678);
+    EXPECT_EQ(command.LblMsg().colour, 0x0000FFu);
+    EXPECT_EQ(face.TakePictures(), (Pictures{P::Normal, P::Normal, P::Normal}));
+    command.SetEnabled(false);
+    face.Take();
+    EXPECT_FALSE(command.Enabled());
+    command.FontColour();
+    EXPECT_EQ(face.TakePictures(), (Pictures{P::Disable}));
+    EXPECT_EQ(changed, (Keys{"Enabled", "FontColour", "FontColour", "Visible", "Caption", "Font", "Visible",
+                             "Enabled"}));
+}
+
+TEST_F(ButtonProperties, DefaultsAreNotStoredAndEverythingElseRoundTrips) {
+    // A fresh control, off every default: disabled, in its first run, transparent.
+    command.SetCaption("設定");
+    command.SetFont(OtherFont());
+    command.SetVisible(0);
+    EXPECT_EQ(Stored(*RoundTrip({"Enabled", "Caption", "FirstRun", "Font", "Visible"})), Stored(command));
+
+    command.Enabled();
+    command.SetFontColour(0x00FF00);
+    EXPECT_EQ(Stored(*RoundTrip({"Caption", "Font", "FontColour", "Visible"})), Stored(command));
+
+    // An empty bag gives an enabled, opaque "Command1" in the container's font, and only its
+    // caption is stored: "Command" is the writing default, so it comes back as "Command1".
+    Load();
+    EXPECT_EQ(Stored(command), std::make_tuple(true, 1, std::string("Command1"), DialogFont(), true, 0u));
+    EXPECT_EQ(Stored(*RoundTrip({"Caption"})), Stored(command));
+    command.SetCaption("");
+    EXPECT_EQ(RoundTrip({"Caption", "Font"}, OtherFont())->Caption(), "");
+    command.SetCaption("Command");
+    EXPECT_EQ(RoundTrip({"Font"}, OtherFont())->Caption(), "Command1");
+}
+
+TEST_F(ButtonProperties, StoredValuesOfTheWrongKindOrRangeAreSkipped) {
+    Load({{"Enabled", std::string("yes")},
+          {"Caption", std::int32_t{5}},
+          {"FirstRun", std::int32_t{300}},
+          {"FontColour", std::int32_t{0x12000000}},
+          {"Visible", std::int32_t{2}},
+          {"Font", true}});
+    // Each failed step leaves the property as the fresh control had it.
+    EXPECT_EQ(Stored(command), std::make_tuple(false, 0, std::string("Command"), DialogFont(), true, 0u));
+}
+
+}  // namespace
+}  // namespace morvantis::button
