@@ -18,28 +18,12 @@ namespace {
 constexpr COLORREF kParentColour = RGB(10, 120, 30);
 const POINT kFarAway = {1000, 740};  // away from every window of the test
 
-// The face the native raster paints for a picture and direction.
-std::vector<Rgb8> Expected(int w, int h, StatePicture picture, bool reversed) {
-    PixelSurface face(w, h);
-    FakeTimer timer;
-    Command command(face, timer);
-    command.SetEnabled(true);
-    command.Initialize();
-    if (reversed) command.UserControl_MouseMove(0, 0, 0, 0);
-    command.PaintState(picture);
-    return face.Pixels();
-}
-
-void Pump(DWORD milliseconds = 0) {
-    const DWORD end = GetTickCount() + milliseconds;
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (milliseconds) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
 }
 
 class ButtonControlTest : public ::testing::Test {
@@ -54,13 +38,9 @@ protected:
         RegisterClassExW(&wc);
         parent = CreateWindowExW(0, L"ButtonTestParent", L"button test", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE,
                                  40, 40, 320, 200, nullptr, nullptr, nullptr, nullptr);
-        Pump(50);
-    }
-
-    static void TearDownTestSuite() {
-        DestroyWindow(parent);
         Pump();
     }
+    static void TearDownTestSuite() { DestroyWindow(parent); }
 
     void SetUp() override {
         ASSERT_NE(parent, nullptr);
@@ -73,31 +53,33 @@ protected:
         Pump();
     }
 
-    void TearDown() override {
-        wide.reset();
-        small.reset();
-        Pump();
+    static LRESULT Send(CommandButton& b, UINT message, WPARAM w = 0) {
+        return SendMessageW(b.Hwnd(), message, w, MAKELPARAM(20, 10));
     }
+    // One tick of the hover poll, with the pointer where it is now.
+    static void Poll(CommandButton& b) { Send(b, WM_TIMER, 1); }
 
-    static LRESULT Send(CommandButton& b, UINT message, WPARAM w = 0, int x = 20, int y = 10) {
-        return SendMessageW(b.Hwnd(), message, w, MAKELPARAM(x, y));
-    }
-
+    // The face must be what the native raster paints for the picture and direction.
     static void ExpectFace(CommandButton& b, StatePicture picture, bool reversed) {
         RECT r;
         GetClientRect(b.Hwnd(), &r);
-        EXPECT_TRUE(b.FacePixels() == Expected(r.right, r.bottom, picture, reversed))
-            << StatePictureName(picture) << (reversed ? ", reversed" : "");
+        PixelSurface face(r.right, r.bottom);
+        FakeTimer timer;
+        Command command(face, timer);
+        command.SetEnabled(true);
+        command.Initialize();
+        if (reversed) command.UserControl_MouseMove(0, 0, 0, 0);
+        command.PaintState(picture);
+        EXPECT_TRUE(b.FacePixels() == face.Pixels()) << StatePictureName(picture) << (reversed ? ", reversed" : "");
     }
 
-    // The window as it shows on screen.
-    static std::vector<COLORREF> Shown(CommandButton& b, int w, int h) {
+    // The window as it shows on screen, rows from the top.
+    static std::vector<COLORREF> Shown(CommandButton& b) {
         UpdateWindow(b.Hwnd());
         std::vector<COLORREF> pixels;
         HDC dc = GetDC(b.Hwnd());
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) pixels.push_back(GetPixel(dc, x, y));
-        }
+        for (int y = 0; y < 25; ++y)
+            for (int x = 0; x < 81; ++x) pixels.push_back(GetPixel(dc, x, y));
         ReleaseDC(b.Hwnd(), dc);
         return pixels;
     }
@@ -107,7 +89,7 @@ protected:
     int clicks = 0;
 };
 
-TEST_F(ButtonControlTest, ACreatedButtonIsLoadedAndPaintedNormal) {
+TEST_F(ButtonControlTest, ACreatedButtonIsPaintedNormalAndClickedWhileUnfocused) {
     EXPECT_EQ(wide->Core().buttonState(), StateNone);
     EXPECT_TRUE(wide->Core().isEnabled());
     EXPECT_EQ(wide->Core().Caption(), "Apply");
@@ -115,9 +97,7 @@ TEST_F(ButtonControlTest, ACreatedButtonIsLoadedAndPaintedNormal) {
     EXPECT_EQ(GetDlgCtrlID(wide->Hwnd()), 101);
     ExpectFace(*wide, StatePicture::Normal, false);
     ExpectFace(*small, StatePicture::Normal, false);
-}
 
-TEST_F(ButtonControlTest, ClickOnAnUnfocusedButton) {
     wide->Initialize();
     Send(*wide, WM_MOUSEMOVE);
     EXPECT_EQ(wide->Core().buttonState(), StateHover);
@@ -134,7 +114,7 @@ TEST_F(ButtonControlTest, ClickOnAnUnfocusedButton) {
     EXPECT_NE(GetCapture(), wide->Hwnd());
     ExpectFace(*wide, StatePicture::HighLightSelect, true);
 
-    Send(*wide, WM_TIMER, 1);  // the poll finds the pointer far away
+    Poll(*wide);  // the pointer is far away
     EXPECT_EQ(wide->Core().buttonState(), StateFocused);
     ExpectFace(*wide, StatePicture::Selected, false);
 
@@ -146,7 +126,7 @@ TEST_F(ButtonControlTest, ClickOnAnUnfocusedButton) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(ButtonControlTest, KeysDoNothingAndOtherButtonsClickWithoutTakingFocus) {
+TEST_F(ButtonControlTest, OtherButtonsClickWithoutFocusKeysDoNothingAndDisabledIgnoresAll) {
     wide->Initialize();
     Send(*wide, WM_RBUTTONDOWN, MK_RBUTTON);
     Send(*wide, WM_RBUTTONUP);
@@ -163,17 +143,12 @@ TEST_F(ButtonControlTest, KeysDoNothingAndOtherButtonsClickWithoutTakingFocus) {
     Pump();
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(wide->Core().buttonState(), StateFocused);
-}
 
-TEST_F(ButtonControlTest, ADisabledButtonShowsDisableAndIgnoresTheMouse) {
-    wide->Initialize();
+    SetFocus(parent);
     wide->SetEnabled(false);
     ExpectFace(*wide, StatePicture::Disable, false);
-    Send(*wide, WM_MOUSEMOVE);
-    Send(*wide, WM_LBUTTONDOWN, MK_LBUTTON);
-    Send(*wide, WM_LBUTTONUP);
-    Send(*wide, WM_RBUTTONUP);
-    EXPECT_EQ(clicks, 0);
+    for (const UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP}) Send(*wide, message);
+    EXPECT_EQ(clicks, 2);
     EXPECT_NE(GetFocus(), wide->Hwnd());
     EXPECT_EQ(wide->Core().buttonState(), StateNormal);
     ExpectFace(*wide, StatePicture::Disable, false);
@@ -181,29 +156,22 @@ TEST_F(ButtonControlTest, ADisabledButtonShowsDisableAndIgnoresTheMouse) {
 
 TEST_F(ButtonControlTest, ThePollEndsHoverOnlyWhenThePointerIsElsewhere) {
     wide->Initialize();
+    Send(*wide, WM_MOUSEMOVE);
     RECT r;
     GetWindowRect(wide->Hwnd(), &r);
     SetCursorPos((r.left + r.right) / 2, r.top + 3);  // over the caption's row: still the button
-    Pump(100);
-    Send(*wide, WM_MOUSEMOVE);
-    Pump(350);
+    Poll(*wide);
     EXPECT_EQ(wide->Core().buttonState(), StateHover);
 
-    SetCursorPos(kFarAway.x, kFarAway.y);
-    Pump(350);
+    GetWindowRect(small->Hwnd(), &r);
+    SetCursorPos(r.left + 5, r.top + 5);  // over the other button: not this one
+    Poll(*wide);
     EXPECT_EQ(wide->Core().buttonState(), StateNormal);
     ExpectFace(*wide, StatePicture::Normal, false);
-
-    // Onto the other button: that is not this one.
-    Send(*wide, WM_MOUSEMOVE);
-    GetWindowRect(small->Hwnd(), &r);
-    SetCursorPos(r.left + 5, r.top + 5);
-    Pump(350);
-    EXPECT_EQ(wide->Core().buttonState(), StateNormal);
 }
 
-TEST_F(ButtonControlTest, TheWindowShowsTheFaceUnderTheCaption) {
-    const std::vector<COLORREF> shown = Shown(*wide, 81, 25);
+TEST_F(ButtonControlTest, TheWindowShowsTheFaceUnderTheCaptionOrTheParentWhenTransparent) {
+    const std::vector<COLORREF> shown = Shown(*wide);
     const std::vector<Rgb8> face = wide->FacePixels();
     const PixelRect box = wide->Core().LblMsg().BoxPixels();
     int dark = 0, differing_outside_box = 0;
@@ -220,17 +188,12 @@ TEST_F(ButtonControlTest, TheWindowShowsTheFaceUnderTheCaption) {
     EXPECT_GT(dark, 10) << "black caption text";
 
     wide->SetEnabled(false);
-    const std::vector<COLORREF> disabled = Shown(*wide, 81, 25);
     int black = 0;
-    for (const COLORREF c : disabled) {
-        if (GetRValue(c) < 64 && GetGValue(c) < 64 && GetBValue(c) < 64) ++black;
-    }
+    for (const COLORREF c : Shown(*wide)) black += GetRValue(c) < 64 && GetGValue(c) < 64 && GetBValue(c) < 64;
     EXPECT_EQ(black, 0) << "a disabled caption is grey";
-}
 
-TEST_F(ButtonControlTest, ATransparentFaceShowsTheParentBehindIt) {
     wide->Core().SetVisible(0);
-    EXPECT_EQ(Shown(*wide, 81, 25)[81 * 24 + 80], kParentColour);
+    EXPECT_EQ(Shown(*wide)[81 * 24 + 80], kParentColour);
 }
 
 TEST_F(ButtonControlTest, TheClickHandlerMayDestroyTheButton) {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -26,36 +26,28 @@ void PaintLikeTheControl(FaceSurface& face, StatePicture picture, bool reversed)
     command.PaintState(picture);
 }
 
-// The first differing pixel, or an empty string.
+// Where the two faces first differ, or an empty string.
 std::string FirstDifference(const std::vector<Rgb8>& gdi, const std::vector<Rgb8>& native, int width) {
     if (gdi.size() != native.size()) return "sizes differ";
-    for (std::size_t i = 0; i < gdi.size(); ++i) {
-        if (gdi[i] != native[i]) {
-            char text[96];
-            std::snprintf(text, sizeof text, "at %d, %d: GDI %02X%02X%02X, native %02X%02X%02X",
-                          static_cast<int>(i % width), static_cast<int>(i / width), gdi[i].r, gdi[i].g, gdi[i].b,
-                          native[i].r, native[i].g, native[i].b);
-            return text;
-        }
-    }
-    return "";
+    const auto at = static_cast<std::size_t>(std::mismatch(gdi.begin(), gdi.end(), native.begin()).first - gdi.begin());
+    return at == gdi.size() ? "" : "at " + std::to_string(at % width) + ", " + std::to_string(at / width);
 }
 
 TEST(ButtonGdiFace, EveryPictureOnTheDialogsSizesMatchesTheNativeRaster) {
-    // The dialog's sizes, the design size, 1:1, the smallest and a few odd ones (any height
-    // checks the gradient rows).
-    const PixelSize sizes[] = {{41, 21}, {81, 25}, {117, 28}, {64, 25}, {8, 8}, {200, 61}, {20, 11}, {50, 34}};
-    for (const PixelSize size : sizes) {
+    // The dialog's sizes, the design size, the smallest and a few odd ones (any height checks
+    // the gradient rows).
+    for (const PixelSize size :
+         {PixelSize{41, 21}, {81, 25}, {117, 28}, {64, 25}, {8, 8}, {200, 61}, {20, 11}, {50, 34}}) {
         for (int p = 0; p < kStatePictureCount; ++p) {
             for (const bool reversed : {false, true}) {
                 const auto picture = static_cast<StatePicture>(p);
-                SCOPED_TRACE(std::string(StatePictureName(picture)) + (reversed ? " reversed " : " ") +
-                             std::to_string(size.width) + " x " + std::to_string(size.height));
                 GdiSurface gdi(size.width, size.height);
                 PixelSurface native(size.width, size.height);
                 PaintLikeTheControl(gdi, picture, reversed);
                 PaintLikeTheControl(native, picture, reversed);
-                EXPECT_EQ(FirstDifference(gdi.Pixels(), native.Pixels(), size.width), "");
+                EXPECT_EQ(FirstDifference(gdi.Pixels(), native.Pixels(), size.width), "")
+                    << StatePictureName(picture) << (reversed ? " reversed " : " ") << size.width << " x "
+                    << size.height;
             }
         }
     }
