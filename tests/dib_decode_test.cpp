@@ -54,29 +54,24 @@ struct Bmp {
     std::uint32_t headerSize = 40;
     std::int32_t width = 1, height = 1;
     std::uint16_t bitCount = 24;
-    std::uint32_t compression = 0, sizeImage = 0, colorsUsed = 0;
+    std::uint32_t compression = 0, colorsUsed = 0;
     Bytes table, pixels;
     std::uint32_t gap = 0;  // bytes between the table and the pixel data
 
     Bytes Build() const {
         Bytes b;
         if (fileHeader) {
-            b = {'B', 'M'};
-            Put32(b, 0);
-            Put32(b, 0);
+            b = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0};
             Put32(b, 14 + headerSize + std::uint32_t(table.size()) + gap);
         }
         Put32(b, headerSize);
         if (headerSize == 12) {
-            Put16(b, std::uint16_t(width));
-            Put16(b, std::uint16_t(height));
-            Put16(b, 1);
-            Put16(b, bitCount);
+            for (int v : {width, height, 1, int(bitCount)}) Put16(b, std::uint16_t(v));
         } else {
             for (std::uint32_t v : {std::uint32_t(width), std::uint32_t(height)}) Put32(b, v);
             Put16(b, 1);
             Put16(b, bitCount);
-            for (std::uint32_t v : {compression, sizeImage, 0u, 0u, colorsUsed, 0u}) Put32(b, v);
+            for (std::uint32_t v : {compression, 0u, 0u, 0u, colorsUsed, 0u}) Put32(b, v);
         }
         b.insert(b.end(), table.begin(), table.end());
         b.insert(b.end(), gap, 0xEE);
@@ -85,11 +80,12 @@ struct Bmp {
     }
 };
 
-// Decodes from a buffer of exactly the file's size, so the sanitizer sees any read past its end.
+// Decodes from a buffer that ends where the file ends, so the sanitizer sees any read past its
+// end, and that starts at an odd address, so it sees any misaligned read of a header field.
 DibResult Decode(const Bytes& file) {
-    std::unique_ptr<std::uint8_t[]> exact(new std::uint8_t[file.size()]);
-    std::copy(file.begin(), file.end(), exact.get());
-    return DecodeDib(exact.get(), file.size());
+    std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[file.size() + 1]);
+    std::copy(file.begin(), file.end(), buffer.get() + 1);
+    return DecodeDib(buffer.get() + 1, file.size());
 }
 
 #ifdef MORVANTIS_HAVE_PNG
@@ -118,9 +114,7 @@ bool ReadPng(const std::string& path, RgbImage& image) {
 TEST(DibSuite, GoodFilesMatchTheirReferencesAndNewerHeadersAreRefused) {
     auto index = ReadTable("INDEX.tsv"), refs = ReadTable("REFS.tsv");
     ASSERT_EQ(index.size(), 91u) << "the BMP suite is missing";
-#ifdef MORVANTIS_HAVE_PNG
     int compared = 0;
-#endif
     for (const auto& [path, row] : index) {
         if (path.rfind("g/", 0) != 0) continue;
         SCOPED_TRACE(path);
@@ -132,30 +126,27 @@ TEST(DibSuite, GoodFilesMatchTheirReferencesAndNewerHeadersAreRefused) {
         ASSERT_TRUE(r.image) << r.error;
         EXPECT_EQ(r.image->width, std::abs(std::stoi(row[2])));
         EXPECT_EQ(r.image->height, std::abs(std::stoi(row[3])));
+        ++compared;
 #ifdef MORVANTIS_HAVE_PNG
         // A reference or one of its alternatives must have our size and pixels. The references
         // scale 5-bit channels by rounding, we (like GDI) by repeating the top bits: off by 1.
         const int tolerance = row[4] == "16" ? 1 : 0;
-        std::string candidates = refs[path][1] + "," + refs[path][2];
+        const std::string candidates = refs[path][1] + "," + refs[path][2];
+        const Bytes ours = TopDown(*r.image);
         bool matched = false;
         std::istringstream names(candidates);
         for (std::string name; std::getline(names, name, ',') && !matched;) {
             RgbImage ref;
-            if (name == "-" || !ReadPng(kSuite + name, ref) || ref.width != r.image->width ||
-                ref.height != r.image->height)
+            if (name == "-" || !ReadPng(kSuite + name, ref) || ref.pixels.size() != ours.size() ||
+                ref.width != r.image->width)
                 continue;
-            Bytes ours = TopDown(*r.image);
-            matched = true;
-            for (std::size_t i = 0; i < ours.size(); ++i)
-                matched = matched && std::abs(ours[i] - ref.pixels[i]) <= tolerance;
+            matched = std::equal(ours.begin(), ours.end(), ref.pixels.begin(),
+                                 [&](int a, int b) { return std::abs(a - b) <= tolerance; });
         }
         EXPECT_TRUE(matched) << "differs from " << candidates;
-        ++compared;
 #endif
     }
-#ifdef MORVANTIS_HAVE_PNG
     EXPECT_EQ(compared, 25);
-#endif
 }
 
 TEST(DibSuite, QuestionableAndBadFilesGiveAnImageOrAKnownText) {
@@ -163,14 +154,11 @@ TEST(DibSuite, QuestionableAndBadFilesGiveAnImageOrAKnownText) {
                                          kDibTruncated};
     for (const auto& [path, row] : ReadTable("INDEX.tsv")) {
         if (path[0] == 'g') continue;
-        SCOPED_TRACE(path);
         DibResult r = Decode(ReadBytes(kSuite + path));
-        if (r.image) {
-            EXPECT_LE(std::int64_t{r.image->width} * r.image->height, kDibMaxPixels);
-            EXPECT_EQ(r.image->pixels.size(), std::size_t(r.image->width) * r.image->height * 3);
-        } else {
-            EXPECT_EQ(texts.count(r.error), 1u) << r.error;
-        }
+        if (r.image)
+            EXPECT_EQ(r.image->pixels.size(), std::size_t(r.image->width) * r.image->height * 3) << path;
+        else
+            EXPECT_EQ(texts.count(r.error), 1u) << path << ": " << r.error;
     }
     const std::map<std::string, std::string> refused = {
         {"b/badbitcount.bmp", kDibConversionError}, {"b/badheadersize.bmp", kDibUnknownFormat},
@@ -187,48 +175,31 @@ TEST(DibSuite, EveryShortenedGoodFileIsRefusedOrDecodedWithinItsBytes) {
                              {"g/rgb16-565.bmp", false}, {"g/rgb32bf.bmp", false},
                              {"g/pal8topdown.bmp", false}, {"g/pal4rle.bmp", true},
                              {"g/pal8rle.bmp", true}}) {
-        SCOPED_TRACE(name);
         const Bytes whole = ReadBytes(kSuite + name);
-        ASSERT_GT(whole.size(), 14u);
+        ASSERT_GT(whole.size(), 14u) << name;
         const std::size_t pixelOffset = whole[10] | whole[11] << 8;
         for (std::size_t length = 0; length < whole.size(); length += length < 1200 ? 1 : 97) {
             DibResult r = Decode(Bytes(whole.begin(), whole.begin() + length));
             // RLE data may end anywhere after the pixel offset: what is there is decoded.
             if (rle && length >= pixelOffset)
-                EXPECT_TRUE(r.image) << length;
+                EXPECT_TRUE(r.image) << name << " cut to " << length;
             else
-                EXPECT_EQ(r.error, kDibTruncated) << length;
+                EXPECT_EQ(r.error, kDibTruncated) << name << " cut to " << length;
         }
     }
 }
 
-TEST(DibFile, EmptyOrMissingFileCannotBeOpened) {
+TEST(DibFile, EmptyMissingOrFolderCannotBeOpened) {
     const std::string path = ::testing::TempDir() + "dib_empty.bmp";
     std::ofstream(path, std::ios::binary).close();
     EXPECT_EQ(ReadDibFile(path).error, "Failed to open DIB file " + path + ".\n");
     std::remove(path.c_str());
-    EXPECT_EQ(ReadDibFile(path).error, "Failed to open DIB file " + path + ".\n");
-    EXPECT_EQ(ReadDibFile(::testing::TempDir()).error, "Failed to open DIB file " + ::testing::TempDir() + ".\n");
+    for (const std::string& p : {path, ::testing::TempDir()})
+        EXPECT_EQ(ReadDibFile(p).error, "Failed to open DIB file " + p + ".\n");
 }
 
-TEST(DibHeader, PaletteSizeFollowsTheHeaderKind) {
-    Bmp core;
-    core.fileHeader = false;
-    core.headerSize = 12;
-    for (auto [bits, entries] : {std::pair{1, 2u}, {4, 16u}, {8, 256u}, {24, 0u}, {2, 0u}}) {
-        core.bitCount = std::uint16_t(bits);
-        EXPECT_EQ(DibPaletteSize(core.Build().data(), 12), entries) << bits;
-    }
-    Bmp info;
-    info.fileHeader = false;
-    info.bitCount = 8;
-    EXPECT_EQ(DibPaletteSize(info.Build().data(), 40), 256u);
-    info.colorsUsed = 0x12345;  // handed back whole; readers use the low 16 bits
-    EXPECT_EQ(DibPaletteSize(info.Build().data(), 40), 0x12345u);
-    EXPECT_EQ(DibPaletteSize(info.Build().data(), 20), 0u);
-}
-
-// An 8-bit bare DIB whose pixels are the indices 0, 19, 20 and 255.
+// An 8-bit bare DIB whose pixels are the indices 0, 19, 20 and 255, with `colorsUsed` entries
+// (256 for 0) of blue i, green 0, red 1.
 Bmp EightBit(std::uint32_t colorsUsed) {
     Bmp b;
     b.fileHeader = false;
@@ -240,81 +211,46 @@ Bmp EightBit(std::uint32_t colorsUsed) {
     return b;
 }
 
-TEST(DibDecode, ColoursUsedSetsThePaletteAndFurtherIndicesAreBlack) {
-    DibResult full = Decode(EightBit(0).Build());
-    ASSERT_TRUE(full.image);
-    EXPECT_EQ(full.image->pixels, (Bytes{1, 0, 0, 1, 0, 19, 1, 0, 20, 1, 0, 255}));
-    DibResult twenty = Decode(EightBit(20).Build());  // pixels right after 20 entries
-    ASSERT_TRUE(twenty.image);
-    EXPECT_EQ(twenty.image->pixels, (Bytes{1, 0, 0, 1, 0, 19, 0, 0, 0, 0, 0, 0}));
-    const Bytes file = EightBit(20).Build();
-    std::optional<DibLayout> layout = ParseDib(file.data(), file.size()).layout;
-    ASSERT_TRUE(layout);
-    Bytes info = DibBitmapInfoBytes(*layout);
-    EXPECT_EQ(info.size(), 40u + 256 * 4);  // padded to a whole table for GDI
-    EXPECT_EQ(info[32], 20);                // colours used
+TEST(DibDecode, BuiltFilesGiveTheirPixels) {
+    Bmp wide;  // 24-bit, 5 x 2: file rows of 16 bytes, image rows of 15
+    wide.width = 5;
+    wide.height = 2;
+    for (int i = 0; i < 32; ++i) wide.pixels.push_back(std::uint8_t(i));
+    const Bytes wideRgb = {2,  1,  0,  5,  4,  3,  8,  7,  6,  11, 10, 9,  14, 13, 12,
+                           18, 17, 16, 21, 20, 19, 24, 23, 22, 27, 26, 25, 30, 29, 28};
+    Bmp topDown = wide;  // the same rows stored from the top down
+    topDown.height = -2;
+    std::rotate(topDown.pixels.begin(), topDown.pixels.begin() + 16, topDown.pixels.end());
+    Bmp core;  // OS/2 1-bit, the pixels after a gap that only the file header tells of
+    core.headerSize = 12;
+    core.bitCount = 1;
+    core.width = 3;
+    core.table = {10, 20, 30, 40, 50, 60};
+    core.gap = 7;
+    core.pixels = {0xA0, 0, 0, 0};
+    Bmp bareCore = core;  // without a file header the pixels follow the 3-byte entries
+    bareCore.fileHeader = false;
+    bareCore.gap = 0;
+    const struct {
+        const char* what;
+        Bytes file, rgb;
+    } cases[] = {
+        {"5 pixels wide", wide.Build(), wideRgb},
+        {"top-down", topDown.Build(), wideRgb},
+        {"colours used 0: 256 entries", EightBit(0).Build(), {1, 0, 0, 1, 0, 19, 1, 0, 20, 1, 0, 255}},
+        {"colours used 20: further indices black", EightBit(20).Build(), {1, 0, 0, 1, 0, 19, 0, 0, 0, 0, 0, 0}},
+        {"core header", core.Build(), {60, 50, 40, 30, 20, 10, 60, 50, 40}},
+        {"bare core header", bareCore.Build(), {60, 50, 40, 30, 20, 10, 60, 50, 40}},
+    };
+    for (const auto& c : cases) {
+        DibResult r = Decode(c.file);
+        ASSERT_TRUE(r.image) << c.what << ": " << r.error;
+        EXPECT_GT(r.image->height, 0) << c.what;
+        EXPECT_EQ(r.image->pixels, c.rgb) << c.what;
+    }
 }
 
-TEST(DibDecode, RowsAreUnpaddedBottomUpAndTopDownFilesAreTurned) {
-    Bmp b;  // 24-bit, 5 x 2: file rows of 16 bytes, image rows of 15
-    b.width = 5;
-    b.height = 2;
-    for (int i = 0; i < 32; ++i) b.pixels.push_back(std::uint8_t(i));
-    Bytes expected;
-    for (int row = 0; row < 2; ++row)
-        for (int x = 0; x < 5; ++x)
-            for (int c : {2, 1, 0}) expected.push_back(std::uint8_t(row * 16 + x * 3 + c));
-    DibResult up = Decode(b.Build());
-    ASSERT_TRUE(up.image);
-    EXPECT_EQ(up.image->pixels, expected);
-    b.height = -2;
-    std::rotate(b.pixels.begin(), b.pixels.begin() + 16, b.pixels.end());
-    DibResult down = Decode(b.Build());
-    ASSERT_TRUE(down.image);
-    EXPECT_EQ(down.image->height, 2);
-    EXPECT_EQ(down.image->pixels, expected);
-}
-
-TEST(DibDecode, CoreHeaderPalettesAndPixelOffsets) {
-    Bmp b;  // OS/2 1-bit, pixel data placed after a gap that only the file header tells of
-    b.headerSize = 12;
-    b.bitCount = 1;
-    b.width = 3;
-    b.table = {10, 20, 30, 40, 50, 60};
-    b.gap = 7;
-    b.pixels = {0xA0, 0, 0, 0};
-    DibResult r = Decode(b.Build());
-    ASSERT_TRUE(r.image);
-    EXPECT_EQ(r.image->pixels, (Bytes{60, 50, 40, 30, 20, 10, 60, 50, 40}));
-    b.fileHeader = false;  // bare: the pixels follow the 3-byte entries
-    b.gap = 0;
-    Bytes odd = b.Build();
-    odd.insert(odd.begin(), 0);  // and the header sits at an odd address
-    r = DecodeDib(odd.data() + 1, odd.size() - 1);
-    ASSERT_TRUE(r.image);
-    EXPECT_EQ(r.image->pixels, (Bytes{60, 50, 40, 30, 20, 10, 60, 50, 40}));
-}
-
-TEST(DibDecode, DirectColourLayouts) {
-    Bmp b;
-    b.width = 2;
-    b.bitCount = 16;  // 5-5-5: full red, then green 1 (8 after widening) and blue 31
-    b.pixels = {0x00, 0x7C, 0x3F, 0x00};
-    EXPECT_EQ(Decode(b.Build()).image->pixels, (Bytes{255, 0, 0, 0, 8, 255}));
-    b.compression = kDibBitfields;  // 5-6-5 masks, between header and pixels
-    b.table.clear();
-    for (std::uint32_t m : {0xF800u, 0x07E0u, 0x001Fu}) Put32(b.table, m);
-    b.pixels = {0x00, 0xF8, 0x20, 0x00};
-    EXPECT_EQ(Decode(b.Build()).image->pixels, (Bytes{255, 0, 0, 0, 4, 0}));
-    std::fill(b.table.begin() + 8, b.table.end(), 0);  // a blue mask of 0
-    EXPECT_EQ(Decode(b.Build()).error, kDibConversionError);
-    b = Bmp{};
-    b.bitCount = 32;  // blue, green, red, unused
-    b.pixels = {1, 2, 3, 4};
-    EXPECT_EQ(Decode(b.Build()).image->pixels, (Bytes{3, 2, 1}));
-}
-
-TEST(DibDecode, RleCodesAndLeftoverPixels) {
+TEST(DibDecode, RleCodesClipAndLeaveUnwrittenPixelsBlack) {
     Bmp b;
     b.bitCount = 8;
     b.compression = kDibRle8;
@@ -326,32 +262,23 @@ TEST(DibDecode, RleCodesAndLeftoverPixels) {
     // a pad byte), delta (0, +1) to row 2, a run of 1 of index 2, end of bitmap. Pixels never
     // written stay black, not palette entry 0.
     b.pixels = {6, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 2, 0, 1, 1, 2, 0, 1};
-    DibResult r = Decode(b.Build());
-    ASSERT_TRUE(r.image);
     const Bytes k{0, 0, 0}, v1{0, 9, 0}, v2{0, 0, 9};
     Bytes expected;
     for (const Bytes* p : {&v1, &v1, &v1, &v1, &v2, &v1, &v2, &k, &k, &k, &k, &v2})
         expected.insert(expected.end(), p->begin(), p->end());
+    DibResult r = Decode(b.Build());
+    ASSERT_TRUE(r.image) << r.error;
     EXPECT_EQ(r.image->pixels, expected);
     b.pixels.resize(8);  // data that end inside the absolute run: decoding stops there
-    Bytes cut(expected.size(), 0);
-    std::copy_n(expected.begin(), 12, cut.begin());
-    EXPECT_EQ(Decode(b.Build()).image->pixels, cut);
-    b.bitCount = 4;  // RLE4: high nibble first
-    b.compression = kDibRle4;
-    b.pixels = {3, 0x21, 0, 1};
-    r = Decode(b.Build());
-    ASSERT_TRUE(r.image);
-    EXPECT_EQ(Bytes(r.image->pixels.begin(), r.image->pixels.begin() + 9), (Bytes{0, 0, 9, 0, 9, 0, 0, 0, 9}));
+    std::fill(expected.begin() + 12, expected.end(), 0);
+    EXPECT_EQ(Decode(b.Build()).image->pixels, expected);
 }
 
-TEST(DibHeader, SizesAndFormatsRefused) {
+TEST(DibDecode, SizesAndFormatsBeyondTheLimitsAreRefused) {
     Bmp b;
-    b.headerSize = 108;
-    EXPECT_EQ(Decode(b.Build()).error, kDibUnknownFormat);
-    b = Bmp{};
     b.colorsUsed = 1;
     b.table.assign(16, 1);  // three masks and one palette entry, or a palette entry and a gap
+    b.pixels.assign(4, 0);
     struct Case { std::int32_t width, height; std::uint16_t bits; std::uint32_t compression; const char* text; };
     for (const Case& c : {Case{0, 1, 24, 0, kDibConversionError}, Case{-3, 1, 24, 0, kDibConversionError},
                           Case{1, 0, 24, 0, kDibConversionError}, Case{16385, 1, 8, 1, kDibOutOfMemory},
@@ -360,15 +287,10 @@ TEST(DibHeader, SizesAndFormatsRefused) {
                           Case{1, 1, 24, 4, kDibConversionError}, Case{1, -1, 8, 1, kDibConversionError},
                           Case{2, 1, 24, 0, kDibTruncated}}) {
         b.width = c.width, b.height = c.height, b.bitCount = c.bits, b.compression = c.compression;
-        b.pixels.assign(4, 0);
         EXPECT_EQ(Decode(b.Build()).error, c.text) << c.width << "x" << c.height << " " << c.bits;
     }
-    b.width = 16384, b.height = 1, b.bitCount = 8, b.compression = kDibRle8, b.sizeImage = 1 << 30;
-    const Bytes file = b.Build();
-    std::optional<DibLayout> layout = ParseDib(file.data(), file.size()).layout;
-    ASSERT_TRUE(layout);  // the largest side; RLE data bounded by the file, not the header
-    EXPECT_EQ(layout->pixelBytes, 4u);
-    EXPECT_EQ(layout->header.sizeImage, 4u);
+    b.width = 16384, b.height = 1, b.bitCount = 8, b.compression = kDibRle8;
+    EXPECT_TRUE(Decode(b.Build()).image) << "the largest side";
 }
 
 }  // namespace

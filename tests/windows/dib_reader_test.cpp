@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -33,14 +34,9 @@ Outcome ReadThroughGdi(const std::string& path) {
 
 std::vector<std::string> SuiteFiles() {
     std::vector<std::string> files;
-    for (const char* folder : {"g", "q", "b", "x"}) {
-        WIN32_FIND_DATAA found;
-        HANDLE h = FindFirstFileA((kSuite + folder + "/*.bmp").c_str(), &found);
-        if (h == INVALID_HANDLE_VALUE) continue;
-        do files.push_back(kSuite + folder + "/" + found.cFileName);
-        while (FindNextFileA(h, &found));
-        FindClose(h);
-    }
+    for (const char* folder : {"g", "q", "b", "x"})
+        for (const auto& entry : std::filesystem::directory_iterator(kSuite + folder))
+            files.push_back(entry.path().string());
     return files;
 }
 
@@ -67,22 +63,19 @@ TEST(Win32DibReader, AgreesWithThePortableConverterOnEverySuiteFile) {
     EXPECT_EQ(decoded, 25 + 18 + 12);  // good, questionable and bad files with an image
 }
 
-TEST(Win32DibReader, TruncatedAndEmptyFilesAreRefusedBeforeGdiSeesThem) {
+TEST(Win32DibReader, ShortEmptyAndMissingFilesAreRefusedBeforeGdiSeesThem) {
     std::ifstream in(kSuite + "g/rgb24.bmp", std::ios::binary);
     const std::vector<char> whole((std::istreambuf_iterator<char>(in)), {});
     const std::string path = ::testing::TempDir() + "dib_cut.bmp";
-    for (std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{13}, std::size_t{40},
-                               std::size_t{54}, std::size_t{55}, whole.size() - 1}) {
+    const std::vector<std::string> openFailed = {"Failed to open DIB file " + path + ".\n"};
+    for (std::size_t length : {std::size_t{0}, std::size_t{13}, std::size_t{54}, whole.size() - 1}) {
         std::ofstream(path, std::ios::binary | std::ios::trunc).write(whole.data(), length);
         Outcome gdi = ReadThroughGdi(path);
-        EXPECT_FALSE(gdi.image);
-        EXPECT_EQ(gdi.messages, std::vector<std::string>{length == 0
-                                                             ? "Failed to open DIB file " + path + ".\n"
-                                                             : kDibTruncated})
-            << length;
+        EXPECT_FALSE(gdi.image) << length;
+        EXPECT_EQ(gdi.messages, length == 0 ? openFailed : std::vector<std::string>{kDibTruncated}) << length;
     }
     DeleteFileA(path.c_str());
-    EXPECT_EQ(ReadThroughGdi(path).messages, std::vector<std::string>{"Failed to open DIB file " + path + ".\n"});
+    EXPECT_EQ(ReadThroughGdi(path).messages, openFailed);
 }
 
 }  // namespace
