@@ -1,0 +1,143 @@
+// The settings dialog of the shipped saver host, driven from outside as a user would: /c opens
+// it and the program ends with it, its caption turns other starts away, and what it stores is
+// what the next saver run plays (read from Wine's MCI trace, which the harness writes to a file
+// for this whole test program).
+#include "program_driver.h"
+#include "saver_install.h"
+
+#include <gtest/gtest.h>
+
+#include <dlgs.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "host/dialog/settings_dialog.h"
+#include "host/dialog/win32_settings_dialog.h"
+
+namespace morvantis::e2e {
+namespace {
+
+using host::SettingsDialog;
+namespace layout = host::dialog;
+
+const fs::path kTrace = fs::u8path(MORVANTIS_MCI_TRACE);
+const char kDialogCaption[] = u8"<モルヴァンティス>";
+
+std::uintmax_t TraceSize() {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(kTrace, error);
+    return error ? 0 : size;
+}
+
+// The first MCI command string sent after `offset`, unescaped as the trace writes it.
+std::string FirstMciCommandSince(std::uintmax_t offset) {
+    std::ifstream in(kTrace, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(offset));
+    const std::string trace((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string marker = "mciSendStringW (L\"";
+    std::size_t at = trace.find(marker);
+    if (at == std::string::npos) return {};
+    std::string command;
+    for (std::size_t i = at + marker.size(); i < trace.size() && trace[i] != '"' && trace[i] != '\n'; ++i) {
+        if (trace[i] == '\\' && i + 1 < trace.size()) ++i;
+        command.push_back(trace[i]);
+    }
+    return command;
+}
+
+std::string IniBytes(const fs::path& folder) {
+    std::ifstream in(folder / fs::u8path(u8"モルヴァンティス.ini"), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The dialog once it is shown: its window exists, with the caption, before its controls do.
+HWND WaitForDialog() {
+    HWND dialog = WaitForWindow(kDialogCaption, kStartTime);
+    for (int i = 0; i < 200 && dialog && !IsWindowVisible(dialog); ++i) Sleep(25);
+    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+}
+
+// A press of the left button on a gradient button, as the pointer would make it.
+void ClickButton(HWND button) {
+    PostMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+TEST(SaverDialog, ConfigureModeOpensTheDialogAndEndsWithIt) {
+    const fs::path folder = InstallSaver("configure");
+    RunningProgram host = RunningProgram::Start(HostPath(folder), "/c:1234");
+    HWND dialog = WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ClassNameOf(dialog), "Morvantis_P");
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, 494);
+    EXPECT_EQ(client.bottom, 246);
+    EXPECT_TRUE(host.Running());
+
+    PostMessageA(dialog, WM_CLOSE, 0, 0);  // the close box
+    EXPECT_EQ(host.WaitForExit(kEndTime), std::optional<DWORD>(0));
+    EXPECT_FALSE(fs::exists(folder / fs::u8path(u8"モルヴァンティス.ini"))) << "closing writes nothing";
+}
+
+TEST(SaverDialog, AnOpenDialogTurnsEveryOtherStartAway) {
+    const fs::path folder = InstallSaver("guarded");
+    RunningProgram host = RunningProgram::Start(HostPath(folder), "/c");
+    HWND dialog = WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    for (const char* line : {"/s", "/c", ""}) {
+        RunningProgram second = RunningProgram::Start(HostPath(folder), line);
+        EXPECT_EQ(second.WaitForExit(kEndTime), std::optional<DWORD>(0)) << line;
+    }
+    EXPECT_EQ(FindWindowA(nullptr, "Morvantis_VC"), nullptr) << "no renderer started";
+    ClickButton(GetDlgItem(dialog, SettingsDialog::kCancelButtonId));
+    EXPECT_EQ(host.WaitForExit(kEndTime), std::optional<DWORD>(0));
+}
+
+TEST(SaverDialog, AMusicFileChosenInTheDialogIsPlayedByTheNextSaverRun) {
+    const fs::path folder = InstallSaver("chosen");
+    fs::path song = folder / fs::u8path(u8"my song.mp3");
+    song.make_preferred();
+    std::ofstream(song) << "not really music";
+
+    RunningProgram configure = RunningProgram::Start(HostPath(folder), "/c");
+    HWND dialog = WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    HWND panel = GetDlgItem(dialog, SettingsDialog::kPanelId);
+    ASSERT_NE(panel, nullptr);
+    const layout::Box fileLabel = layout::kLblBgm[2];
+    PostMessageA(panel, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(fileLabel.x + 2, fileLabel.y + 2));
+    ClickButton(GetDlgItem(panel, SettingsDialog::kFileButtonId));
+
+    const std::optional<MessageBoxSeen> open = WaitForMessageBox(configure.id(), kStartTime);
+    ASSERT_TRUE(open.has_value()) << "the file-open dialog";
+    EXPECT_EQ(open->caption, u8"ﾌｧｲﾙを開く");
+    const std::string name = ToAnsi(song.u8string());
+    SetDlgItemTextA(open->window, edt1, name.c_str());
+    SetDlgItemTextA(open->window, cmb13, name.c_str());
+    PostMessageA(open->window, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 100 && IsWindow(open->window); ++i) Sleep(50);
+    ASSERT_FALSE(IsWindow(open->window));
+
+    ClickButton(GetDlgItem(dialog, SettingsDialog::kSetButtonId));
+    ASSERT_EQ(configure.WaitForExit(kEndTime), std::optional<DWORD>(0));
+    EXPECT_EQ(IniBytes(folder), "[Section]\r\n"
+                                "\x42\x47\x4D\x8B\xE6\x95\xAA=2\r\n"
+                                "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4=0\r\n"
+                                "\x42\x47\x4D\xCC\xA7\xB2\xD9=" + name + "\r\n");
+
+    const std::uintmax_t before = TraceSize();
+    RunningProgram saver = RunningProgram::Start(HostPath(folder), "/s");
+    HWND renderer = WaitForWindow("Morvantis_VC", kStartTime);
+    ASSERT_NE(renderer, nullptr);
+    Sleep(1500);
+    PostMessageA(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(saver.WaitForExit(kEndTime), std::optional<DWORD>(0));
+    EXPECT_EQ(FirstMciCommandSince(before),
+              "open \"" + song.u8string() + "\" type MPEGVideo Alias MP3Play");
+}
+
+}  // namespace
+}  // namespace morvantis::e2e
