@@ -10,6 +10,8 @@ packages=(
   wine wine64 wine64-preloader xvfb xauth x11-utils locales fonts-ipafont-gothic
   libosmesa6-dev libgl1-mesa-dev libglu1-mesa-dev libx11-dev libpng-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
+  # The picture of the settings dialog in the README is taken with ImageMagick's import.
+  imagemagick
 )
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
