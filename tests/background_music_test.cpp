@@ -12,22 +12,13 @@
 namespace morvantis::host {
 namespace {
 
-using Sent = FakeMciPort::Sent;
+using Log = std::vector<FakeMciPort::Sent>;
 using Commands = std::vector<std::string>;
 
 const char kTrack[] = "status cdaudio current track";
 const char kCount[] = "status cdaudio number of tracks";
 const char kMode[] = "status cdaudio mode";
 const char kMp3Mode[] = "status MP3Play mode";
-
-// The status queries that begin every CD watch tick that finds a disc.
-const std::vector<Sent> kCdStatus = {{kTrack, 512}, {kCount, 512}, {kMode, 255}};
-
-std::vector<Sent> CdStatusThen(const std::vector<Sent>& more) {
-    std::vector<Sent> all = kCdStatus;
-    all.insert(all.end(), more.begin(), more.end());
-    return all;
-}
 
 class BackgroundMusicTest : public ::testing::Test {
 protected:
@@ -47,50 +38,57 @@ protected:
     BackgroundMusic music{port, settings};
 };
 
-TEST_F(BackgroundMusicTest, WholeDiscIsPlayedAgainWheneverItHasStopped) {
+TEST_F(BackgroundMusicTest, OpenAndCloseCommands) {
     music.CdOpen();
-    EXPECT_EQ(port.sent, (std::vector<Sent>{{"open cdaudio", 0}, {"set cdaudio time format tmsf", 0}}));
-    Disc("1", "stopped");
-    for (int tick = 0; tick < 2; ++tick) {
-        Tick();
-        EXPECT_TRUE(music.CdWatchOn);
-        EXPECT_EQ(port.sent, CdStatusThen({{"play cdaudio", 512}}));
-    }
-    for (const char* mode : {"playing", "Stopped", "stop"}) {  // only "stopped" counts
-        port.Reply(kMode, mode);
-        Tick();
-        EXPECT_EQ(port.sent, kCdStatus) << mode;
-    }
-    port.ClearLog();
     music.CdClose();
-    EXPECT_EQ(port.sent, (std::vector<Sent>{{"stop cdaudio", 0}, {"close cdaudio", 0}}));
+    music.Mp3Close();
+    EXPECT_EQ(port.sent, (Log{{"open cdaudio", 0}, {"set cdaudio time format tmsf", 0}, {"stop cdaudio", 0},
+                              {"close cdaudio", 0}, {"stop MP3Play", 0}, {"close MP3Play", 0}}));
 }
 
-TEST_F(BackgroundMusicTest, RepeatTrackIsHeldWhilePlaying) {
-    settings.BgmRepeat = 3;
+TEST_F(BackgroundMusicTest, EveryWatchTickQueriesTheDiscAndPlaysWhenItHasStoppedOrLeftTheTrack) {
+    const Log status = {{kTrack, 512}, {kCount, 512}, {kMode, 255}};
+    const Log play = {{"play cdaudio", 512}};
+    const Log restart = {{"status cdaudio position track 3", 512}, {"play cdaudio from 03:00:00:00", 512}};
     port.Reply("status cdaudio position track 3", "03:00:00:00");
-    const std::vector<Sent> restart = CdStatusThen(
-        {{"status cdaudio position track 3", 512}, {"play cdaudio from 03:00:00:00", 512}});
     const struct {
-        const char* track;
-        const char* mode;
-        bool restarts;
-    } cases[] = {
-        {"3", "playing", false}, {" 3 ", "playing", false}, {"3.0", "playing", false},
-        {"4", "playing", true},  {"3", "stopped", true},    {"3", "stopped.", true},
+        int repeat;
+        const char *track, *mode;
+        Log after;
+        bool watching;
+    } ticks[] = {
+        {0, "1", "stopped", play, true},  // again and again, while it stays stopped
+        {0, "1", "stopped", play, true},
+        {0, "1", "playing", {}, true},
+        {0, "1", "Stopped", {}, true},  // only "stopped" counts
+        {0, "1", "stop", {}, true},
+        {0, "", "stopped", play, true},  // repeat 0 never reads the track
+        {3, "3", "playing", {}, true},
+        {3, " 3 ", "playing", {}, true},
+        {3, "3.0", "playing", {}, true},
+        {3, "4", "playing", restart, true},
+        {3, "3", "stopped", restart, true},
+        {3, "3", "stopped.", restart, true},
+        {2, "", "stopped", {}, false},  // a track that is no number stops a repeating watch
+        {2, "two", "stopped", {}, false},
+        {2, "1,5", "stopped", {}, false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.track) + " " + c.mode);
-        Disc(c.track, c.mode);
+    for (const auto& t : ticks) {
+        SCOPED_TRACE(std::to_string(t.repeat) + " on '" + t.track + "' " + t.mode);
+        settings.BgmRepeat = static_cast<std::int16_t>(t.repeat);
+        Disc(t.track, t.mode);
         Tick();
-        EXPECT_TRUE(music.CdWatchOn);
-        EXPECT_EQ(port.sent, c.restarts ? restart : kCdStatus);
+        Log expected = status;
+        expected.insert(expected.end(), t.after.begin(), t.after.end());
+        EXPECT_EQ(port.sent, expected);
+        EXPECT_EQ(music.CdWatchOn, t.watching);
     }
 
     // A track the disc does not have: the error text becomes the start, the play fails, and
     // the watch goes on.
     port.Fail("status cdaudio position track 3", 265);
     port.Fail("play cdaudio from Error:265", 274);
+    settings.BgmRepeat = 3;
     Disc("1", "playing");
     Tick();
     EXPECT_TRUE(music.CdWatchOn);
@@ -98,7 +96,7 @@ TEST_F(BackgroundMusicTest, RepeatTrackIsHeldWhilePlaying) {
     EXPECT_EQ(music.ApiResult, 274);
 }
 
-TEST_F(BackgroundMusicTest, UnusableCdSwitchesTheWatchOff) {
+TEST_F(BackgroundMusicTest, AnErrorFromTheDiscSwitchesTheWatchOff) {
     port.errorTexts[263] = "The specified device is not open.";
     port.Fail(kTrack, 263);
     Tick();
@@ -115,40 +113,24 @@ TEST_F(BackgroundMusicTest, UnusableCdSwitchesTheWatchOff) {
     port.Reply(kTrack, "terror");  // "ERR" in any case counts as failure
     Tick();
     EXPECT_FALSE(music.CdWatchOn);
-    EXPECT_EQ(port.sent.size(), 1u);
+    EXPECT_EQ(port.Commands(), Commands{kTrack});
 }
 
-TEST_F(BackgroundMusicTest, TrackThatIsNoNumberStopsOnlyARepeatingWatch) {
-    Disc("", "stopped");
-    Tick();  // repeat 0 never reads the track
-    EXPECT_TRUE(music.CdWatchOn);
-    EXPECT_EQ(port.Commands().back(), "play cdaudio");
-
-    settings.BgmRepeat = 2;
-    for (const char* track : {"", "two", "1,5"}) {
-        Disc(track, "stopped");
-        Tick();
-        EXPECT_FALSE(music.CdWatchOn) << track;
-        EXPECT_EQ(port.sent, kCdStatus) << track;
-    }
-}
-
-TEST_F(BackgroundMusicTest, MciPlayBuildsItsCommandFromTheGivenParts) {
-    const char* cases[][3] = {{"", "", "play cdaudio"},
+TEST_F(BackgroundMusicTest, MciPlayFailuresAndEmptyCommands) {
+    const char* plays[][3] = {{"", "", "play cdaudio"},
                               {"x", "", "play cdaudio from x"},
                               {"", "5", "play cdaudio to 5"},
                               {"1", "5", "play cdaudio from 1 to 5"}};
-    for (const auto& c : cases) {
+    for (const auto& p : plays) {
         port.ClearLog();
-        EXPECT_EQ(music.MciPlay("cdaudio", c[0], c[1]), 0);
-        EXPECT_EQ(port.sent, (std::vector<Sent>{{c[2], 512}}));
+        EXPECT_EQ(music.MciPlay("cdaudio", p[0], p[1]), 0);
+        EXPECT_EQ(port.sent, (Log{{p[2], 512}}));
     }
-}
 
-TEST_F(BackgroundMusicTest, FailuresBecomeTextsAndCodes) {
+    port.ClearLog();
     std::string reply;
     music.ApiResult = 77;
-    EXPECT_EQ(music.MciSend("", reply), -1);
+    EXPECT_EQ(music.MciSend("", reply), -1);  // not sent
     EXPECT_EQ(reply, "コマンド文字列が指定されていません");
     EXPECT_EQ(music.ApiResult, 77);
     EXPECT_EQ(music.MciQuery(""), "Error:-1");
@@ -187,22 +169,17 @@ TEST_F(BackgroundMusicTest, Mp3OpenQuotesThePathAndPlaysOnlyAfterASuccessfulOpen
     settings.BgmFile = "D:\\My Music\\曲 1.mp3";
     const std::string open = "open \"D:\\My Music\\曲 1.mp3\" type MPEGVideo Alias MP3Play";
     music.Mp3Open();
-    EXPECT_EQ(port.sent, (std::vector<Sent>{{open, 0}, {"play MP3Play", 0}}));
+    EXPECT_EQ(port.sent, (Log{{open, 0}, {"play MP3Play", 0}}));
 
     port.ClearLog();
     port.Fail(open, 275);
     music.Mp3Open();
-    EXPECT_EQ(port.sent, (std::vector<Sent>{{open, 0}}));
+    EXPECT_EQ(port.sent, (Log{{open, 0}}));
     EXPECT_EQ(music.ApiResult, 275);
-
-    port.ClearLog();
-    music.Mp3Close();
-    EXPECT_EQ(port.Commands(), (Commands{"stop MP3Play", "close MP3Play"}));
 }
 
 TEST_F(BackgroundMusicTest, Mp3LoopRestartsAFileThatIsNotPlaying) {
-    const std::vector<Sent> restart = {
-        {kMp3Mode, 30}, {"stop MP3Play", 0}, {"play MP3Play from 0", 0}};
+    const Log restart = {{kMp3Mode, 30}, {"stop MP3Play", 0}, {"play MP3Play from 0", 0}};
     const struct {
         std::string mode;
         bool restarts;
@@ -214,7 +191,7 @@ TEST_F(BackgroundMusicTest, Mp3LoopRestartsAFileThatIsNotPlaying) {
         port.ClearLog();
         port.Reply(kMp3Mode, c.mode);
         music.Mp3Loop();
-        EXPECT_EQ(port.sent, c.restarts ? restart : std::vector<Sent>({{kMp3Mode, 30}})) << c.mode;
+        EXPECT_EQ(port.sent, c.restarts ? restart : Log({{kMp3Mode, 30}})) << c.mode;
     }
 }
 
@@ -239,8 +216,8 @@ TEST_F(BackgroundMusicTest, WavLoopsOnlyWithAWaveOutputDevice) {
 
 TEST(FileTypeTag, LastThreeCharactersUpperCased) {
     const char* cases[][2] = {
-        {"song.Mp3", "MP3"}, {"D:\\a\\loop.wav", "WAV"}, {"songmp3", "MP3"}, {"x.MP3 ", "P3 "},
-        {"mp", "MP"},        {"", ""},                   {"曲.ｗａｖ", "ｗａｖ"}, {"D:\\曲ab", "曲AB"},
+        {"song.Mp3", "MP3"}, {"songmp3", "MP3"}, {"x.MP3 ", "P3 "},     {"mp", "MP"},
+        {"", ""},            {"曲.ｗａｖ", "ｗａｖ"}, {"D:\\曲ab", "曲AB"},
         {"x\xE3", "X\xE3"},  // a cut-off character is never read past
     };
     for (const auto& c : cases) EXPECT_EQ(FileTypeTag(c[0]), c[1]) << c[0];

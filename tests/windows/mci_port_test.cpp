@@ -20,29 +20,18 @@ TEST(Win32MciPort, FailingCommandsGiveCodesAndTexts) {
     ReplyBuffer reply(512);
     const std::uint32_t code = port.SendString("status cdaudio current track", &reply);
     ASSERT_NE(code, 0u);
-    EXPECT_NE(port.SendString("open \"C:\\nowhere\\曲 1.mp3\" type MPEGVideo Alias MP3Play",
-                              nullptr),
-              0u);
+    EXPECT_NE(port.SendString("open \"C:\\nowhere\\曲 1.mp3\" type MPEGVideo Alias MP3Play", nullptr), 0u);
 
     ReplyBuffer text(256);
     ASSERT_TRUE(port.GetErrorString(code, text));
-    ASSERT_FALSE(text.text.empty());
-    // The same text as the A function gives, turned into UTF-8.
-    char direct[256] = {};
+    char direct[256] = {};  // the same text as the A function gives, turned into UTF-8
     ASSERT_TRUE(mciGetErrorStringA(code, direct, sizeof direct));
     EXPECT_EQ(Utf8ToAnsi(text.text), direct);
+    EXPECT_FALSE(text.text.empty());
 
-    // A code without a text: not produced, and the buffer keeps what it held.
-    text.text = "前の文";
+    text.text = "前の文";  // a code without a text: not produced, and the buffer keeps what it held
     EXPECT_FALSE(port.GetErrorString(0xFFFFu, text));
     EXPECT_EQ(text.text, "前の文");
-}
-
-TEST(Win32MciPort, SoundCallsAreHarmlessWithoutADevice) {
-    Win32MciPort port;
-    EXPECT_LT(port.WaveOutDeviceCount(), 64u);
-    EXPECT_NE(port.PlayWave(std::nullopt, 0), 0);
-    EXPECT_NE(port.PlayWave(std::nullopt, 0), 0);
 }
 
 TEST(Win32MciPort, MusicModuleStaysSilentWithoutDrive) {
@@ -51,7 +40,6 @@ TEST(Win32MciPort, MusicModuleStaysSilentWithoutDrive) {
     settings.BgmRepeat = 2;
     settings.BgmFile = "C:\\nowhere\\曲.mp3";
     BackgroundMusic music(port, settings);
-
     music.CdOpen();
     music.CdWatch();
     EXPECT_FALSE(music.CdWatchOn);
@@ -64,13 +52,10 @@ TEST(Win32MciPort, MusicModuleStaysSilentWithoutDrive) {
     music.Mp3Loop();
     music.Mp3Close();
 
-    EXPECT_EQ(music.MciQuery(""), "Error:-1");
-    EXPECT_EQ(music.MciPlay("cdaudio", "1", ""), music.ApiResult);
-    EXPECT_NE(music.ApiResult, 0);
-
     settings.BgmFile = "C:\\nowhere\\loop.wav";
     music.WavPlay();
     music.WavStop();
+    EXPECT_NE(music.ApiResult, 0) << "stopping the sound succeeds even when none plays";
 }
 
 }  // namespace
