@@ -6,6 +6,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "host/fake_profile_store.h"
 #include "host/file_probe.h"
@@ -17,11 +18,11 @@ namespace {
 const std::string kHost = "C:\\Saver";
 const std::string kIni = "C:\\Saver\\モルヴァンティス.ini";
 
+auto Fields(const Settings& s) { return std::make_tuple(int{s.BgmKind}, int{s.BgmRepeat}, s.BgmFile, s.BgmFolder); }
+
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetFile(const char* key, const std::string& value) {
-        store.Set(kSettingsSection, key, value, kIni);
-    }
+    void SetFile(const char* key, const std::string& value) { store.Set(kSettingsSection, key, value, kIni); }
     Settings Load() {
         return LoadSettings(store, kHost, [this](const std::string& path) {
             probed.push_back(path);
@@ -30,7 +31,7 @@ protected:
     }
 
     FakeProfileStore store;
-    std::set<std::string> existing;
+    std::set<std::string> existing = {"D:\\曲 集\\テーマ.wav"};
     std::vector<std::string> probed;
 };
 
@@ -38,57 +39,54 @@ TEST_F(SettingsStoreTest, NoFileGivesDefaultsAndTheHostFolder) {
     // Values elsewhere do not count: another file, another section.
     store.Set(kSettingsSection, kKeyBgmKind, "1", "C:\\Other\\モルヴァンティス.ini");
     store.Set("Other", kKeyBgmKind, "1", kIni);
-    const Settings s = Load();
-    EXPECT_EQ(s.BgmKind, 0);
-    EXPECT_EQ(s.BgmRepeat, 0);
-    EXPECT_EQ(s.BgmFile, "");
-    EXPECT_EQ(s.BgmFolder, kHost);
-    EXPECT_EQ(store.reads, 3);
+    EXPECT_EQ(Fields(Load()), std::make_tuple(0, 0, std::string(), kHost));
     EXPECT_EQ(SettingsFilePath("C:\\"), "C:\\\\モルヴァンティス.ini");  // doubled, as Windows takes it
 }
 
-TEST_F(SettingsStoreTest, MusicFileThatIsGoneClearsTheFile) {
+TEST_F(SettingsStoreTest, AMusicFileThatIsGoneIsClearedAndKind2FallsBackTo0) {
+    const std::string kept = "D:\\曲 集\\テーマ.wav";
     const struct {
-        const char* kind;
-        const char* file;
+        const char *kind, *file;
         int expectedKind;
-    } cases[] = {{"2", "D:\\gone.mp3", 0}, {"1", "D:\\gone.mp3", 1}, {"7", "D:\\gone.mp3", 7},
-                 {"2", "", 0}};
+    } cases[] = {{"2", "D:\\gone.mp3", 0}, {"1", "D:\\gone.mp3", 1}, {"7", "D:\\gone.mp3", 7}, {"2", "", 0}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.kind) + " " + c.file);
         SetFile(kKeyBgmKind, c.kind);
         SetFile(kKeyBgmFile, c.file);
-        const Settings s = Load();
-        EXPECT_EQ(s.BgmKind, c.expectedKind);
-        EXPECT_EQ(s.BgmFile, "");
-        EXPECT_EQ(s.BgmFolder, kHost);
+        EXPECT_EQ(Fields(Load()), std::make_tuple(c.expectedKind, 0, std::string(), kHost)) << c.kind << " " << c.file;
     }
     EXPECT_EQ(probed, std::vector<std::string>(3, "D:\\gone.mp3"));  // an empty name is not probed
+    SetFile(kKeyBgmKind, "2");
+    SetFile(kKeyBgmFile, kept);
+    EXPECT_EQ(Fields(Load()), std::make_tuple(2, 0, kept, std::string("D:\\曲 集")));
 }
 
-TEST_F(SettingsStoreTest, NumericKeysReadAsWholeNumbersOrZero) {
+TEST_F(SettingsStoreTest, NumericKeysReadAsWhole16BitNumbersOrZero) {
+    // The whole value must be one decimal number, then it is cut down to a whole number.
     // (2 as the kind would fall back to 0 here, for want of a music file.)
     const struct {
         const char* value;
         int number;
-    } cases[] = {{"1", 1},  {"abc", 0}, {"1.9", 1},  {"-0.5", -1}, {"40000", 0},
-                 {"", 0},   {" 4 ", 4}, {"&H4", 0},  {"1,5", 0},   {"-32768", -32768}};
+    } cases[] = {
+        {"1", 1},         {"abc", 0},          {"1.9", 1},      {"-0.5", -1},      {"-2.7", -3},
+        {"40000", 0},     {"32768", 0},        {"-32768", -32768}, {"-32768.1", 0}, {"32767.9", 32767},
+        {"1e400", 0},     {"", 0},             {" \t4 \r\n", 4}, {"+1", 1},        {"5.", 5},
+        {"1E+2", 100},    {"35e-1", 3},        {"&H4", 0},      {"0x10", 0},       {"1,5", 0},
+        {"1 2", 0},       {"2 abc", 0},        {"1e", 0},       {"1.2.3", 0},      {"+-1", 0},
+        {"１", 0},        {"inf", 0},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.value);
         SetFile(kKeyBgmKind, c.value);
         SetFile(kKeyBgmRepeat, c.value);
         const Settings s = Load();
-        EXPECT_EQ(s.BgmKind, c.number);
-        EXPECT_EQ(s.BgmRepeat, c.number);
+        EXPECT_EQ(s.BgmKind, c.number) << "'" << c.value << "'";
+        EXPECT_EQ(s.BgmRepeat, c.number) << "'" << c.value << "'";
     }
+    SetFile(kKeyBgmRepeat, std::string("1\0", 2));  // a NUL is a character like any other
+    EXPECT_EQ(Load().BgmRepeat, 0);
 }
 
 TEST_F(SettingsStoreTest, SaveWritesTheThreeKeysInOrderAndLoadsBack) {
-    Settings s;
-    s.BgmKind = 2;
-    s.BgmRepeat = -3;
-    s.BgmFile = "D:\\曲 集\\テーマ.wav";
-    s.BgmFolder = "ignored";
+    const Settings s{2, -3, "D:\\曲 集\\テーマ.wav", "ignored"};
     SaveSettings(store, kHost, s);
     const std::vector<FakeProfileStore::Write> expected = {
         {"Section", "BGM区分", "2", kIni},
@@ -96,39 +94,25 @@ TEST_F(SettingsStoreTest, SaveWritesTheThreeKeysInOrderAndLoadsBack) {
         {"Section", "BGMﾌｧｲﾙ", "D:\\曲 集\\テーマ.wav", kIni},
     };
     EXPECT_EQ(store.writes, expected);
-
-    existing.insert(s.BgmFile);
-    const Settings back = Load();
-    EXPECT_EQ(back.BgmKind, 2);
-    EXPECT_EQ(back.BgmRepeat, -3);
-    EXPECT_EQ(back.BgmFile, s.BgmFile);
-    EXPECT_EQ(back.BgmFolder, "D:\\曲 集");
+    EXPECT_EQ(Fields(Load()), std::make_tuple(2, -3, s.BgmFile, std::string("D:\\曲 集")));
 }
 
 TEST(SettingsStore, FoldersAreNotMusicFiles) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() /
-                         ("morvantis_settings_" +
-                          std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+                         ("morvantis_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     fs::create_directories(dir / "folder");
     std::ofstream(dir / "song.mp3") << "x";
     const std::string folder = (dir / "folder").string();
     const std::string song = (dir / "song.mp3").string();
-
-    const struct {
-        std::string file;
-        bool kept;
-    } cases[] = {{folder, false}, {folder + "\\", false}, {song, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
+    for (const std::string& file : {folder, folder + "\\", song}) {
         FakeProfileStore store;
         store.Set(kSettingsSection, kKeyBgmKind, "2", kIni);
-        store.Set(kSettingsSection, kKeyBgmFile, c.file, kIni);
+        store.Set(kSettingsSection, kKeyBgmFile, file, kIni);
         const Settings s = LoadSettings(store, kHost, FileExists);
-        EXPECT_EQ(s.BgmKind, c.kept ? 2 : 0);
-        EXPECT_EQ(s.BgmFile, c.kept ? c.file : "");
-        // Without a probe every file counts as missing.
-        EXPECT_EQ(LoadSettings(store, kHost, {}).BgmKind, 0);
+        EXPECT_EQ(s.BgmKind, file == song ? 2 : 0) << file;
+        EXPECT_EQ(s.BgmFile, file == song ? file : "") << file;
+        EXPECT_EQ(LoadSettings(store, kHost, {}).BgmKind, 0) << "without a probe every file is missing";
     }
     fs::remove_all(dir);
 }

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 
 #include "host/file_probe.h"
 #include "host/settings_store.h"
@@ -19,6 +20,8 @@ namespace morvantis::host {
 namespace {
 
 namespace fs = std::filesystem;
+
+auto Fields(const Settings& s) { return std::make_tuple(int{s.BgmKind}, int{s.BgmRepeat}, s.BgmFile, s.BgmFolder); }
 
 // A private folder with a Japanese name; files are made and read through wide paths, so that
 // their names do not depend on the conversions under test.
@@ -48,25 +51,8 @@ protected:
     Win32ProfileStore store;
 };
 
-TEST_F(Win32SettingsTest, CodePageConversionsAtTheBoundary) {
-    EXPECT_EQ(Utf8ToAnsi("BGM区分"), "\x42\x47\x4D\x8B\xE6\x95\xAA");
-    EXPECT_EQ(Utf8ToAnsi("BGMﾘﾋﾟｰﾄ"), "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4");
-    EXPECT_EQ(Utf8ToAnsi("BGMﾌｧｲﾙ"), "\x42\x47\x4D\xCC\xA7\xB2\xD9");
-    for (const char* text : {"BGMﾘﾋﾟｰﾄ", "C:\\ソフト\\曲.mp3", ""})
-        EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi(text)), text);
-    // NUL bytes are kept; what the code page lacks, and broken UTF-8, become "?".
-    EXPECT_EQ(Utf8ToAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
-    EXPECT_EQ(Utf8ToAnsi("한"), "?");
-    EXPECT_EQ(Utf8ToAnsi("C:¥é"), "C:??");  // no best-fit look-alikes
-    EXPECT_EQ(Utf8ToAnsi("\xFF"), "?");
-    EXPECT_FALSE(AnsiToUtf8("a\x8B").empty());  // a lead byte cut off at the end
-}
-
-TEST_F(Win32SettingsTest, SavedFileHoldsTheSectionAndKeysInOrder) {
-    Settings s;
-    s.BgmKind = 2;
-    s.BgmRepeat = 3;
-    s.BgmFile = "C:\\曲\\a b.mp3";
+TEST_F(Win32SettingsTest, SavedFileHoldsTheSectionAndKeysInOrderAndIsRewrittenInPlace) {
+    Settings s{2, 3, "C:\\曲\\a b.mp3", ""};
     SaveSettings(store, host, s);
     EXPECT_NE(store.LastResult(), 0);
     EXPECT_EQ(IniBytes(),
@@ -74,10 +60,8 @@ TEST_F(Win32SettingsTest, SavedFileHoldsTheSectionAndKeysInOrder) {
               "\x42\x47\x4D\x8B\xE6\x95\xAA=2\r\n"
               "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4=3\r\n"
               "\x42\x47\x4D\xCC\xA7\xB2\xD9=C:\\\x8B\xC8\\a b.mp3\r\n");
-
-    // A second save rewrites the values in place; the order stays.
     s.BgmKind = 1;
-    s.BgmFile = "";
+    s.BgmFile = "";  // an empty value is written, not the key removed
     SaveSettings(store, host, s);
     EXPECT_EQ(IniBytes(),
               "[Section]\r\n"
@@ -85,6 +69,14 @@ TEST_F(Win32SettingsTest, SavedFileHoldsTheSectionAndKeysInOrder) {
               "\x42\x47\x4D\xD8\xCB\xDF\xB0\xC4=3\r\n"
               "\x42\x47\x4D\xCC\xA7\xB2\xD9=\r\n");
     EXPECT_EQ(store.ReadIni("section", "BGMﾘﾋﾟｰﾄ", Ini()), "3");
+
+    // Conversions: what the code page lacks, broken UTF-8 and best-fit look-alikes become "?".
+    for (const char* text : {"C:\\ソフト\\曲.mp3", ""}) EXPECT_EQ(AnsiToUtf8(Utf8ToAnsi(text)), text);
+    EXPECT_EQ(Utf8ToAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
+    EXPECT_EQ(Utf8ToAnsi("한"), "?");
+    EXPECT_EQ(Utf8ToAnsi("C:¥é"), "C:??");
+    EXPECT_EQ(Utf8ToAnsi("\xFF"), "?");
+    EXPECT_FALSE(AnsiToUtf8("a\x8B").empty());  // a lead byte cut off at the end
 }
 
 TEST_F(Win32SettingsTest, ReadsStopAt255BytesAndNeverSplitACharacter) {
@@ -106,34 +98,18 @@ TEST_F(Win32SettingsTest, ReadsStopAt255BytesAndNeverSplitACharacter) {
     }
 }
 
-TEST_F(Win32SettingsTest, MissingPartsReadAsEmptyAndLongKeysAreCut) {
-    EXPECT_EQ(store.ReadIni("Section", "BGM区分", Ini()), "");  // no file
-    const Settings none = LoadSettings(store, host, FileExists);
-    EXPECT_EQ(none.BgmKind, 0);
-    EXPECT_EQ(none.BgmFolder, host);
+TEST_F(Win32SettingsTest, AMusicFileWithAJapaneseNameIsFoundUntilItIsGone) {
+    const auto none = std::make_tuple(0, 0, std::string(), host);
+    EXPECT_EQ(Fields(LoadSettings(store, host, FileExists)), none);  // no file yet
+    Settings s{2, 0, MakeFile(L"テーマ 曲.wav"), ""};
+    SaveSettings(store, host, s);
+    EXPECT_EQ(Fields(LoadSettings(store, host, FileExists)), std::make_tuple(2, 0, s.BgmFile, host));
+    fs::remove(folder / L"テーマ 曲.wav");
+    EXPECT_EQ(Fields(LoadSettings(store, host, FileExists)), none);
 
-    const std::string key(130, 'k');
+    const std::string key(130, 'k');  // names are cut to 127 characters
     store.WriteIni("Section", key, "v", Ini());
     EXPECT_EQ(store.ReadIni("Section", key.substr(0, 127), Ini()), "v");
-    EXPECT_EQ(store.ReadIni("Section", key, Ini()), "");
-    EXPECT_EQ(store.ReadIni("Other", key.substr(0, 127), Ini()), "");
-}
-
-TEST_F(Win32SettingsTest, LoadSettingsFindsAMusicFileWithAJapaneseName) {
-    Settings s;
-    s.BgmKind = 2;
-    s.BgmFile = MakeFile(L"テーマ 曲.wav");
-    SaveSettings(store, host, s);
-    Settings loaded = LoadSettings(store, host, FileExists);
-    EXPECT_EQ(loaded.BgmKind, 2);
-    EXPECT_EQ(loaded.BgmFile, s.BgmFile);
-    EXPECT_EQ(loaded.BgmFolder, host);
-
-    s.BgmFile = host + "\\消えた.wav";
-    SaveSettings(store, host, s);
-    loaded = LoadSettings(store, host, FileExists);
-    EXPECT_EQ(loaded.BgmKind, 0);
-    EXPECT_EQ(loaded.BgmFile, "");
 }
 
 TEST_F(Win32SettingsTest, FileExistsOnlyForReadableFiles) {
