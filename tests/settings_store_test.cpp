@@ -1,5 +1,6 @@
 // The settings rules: defaults, the checks of the music file, the number rules of the two
-// numeric keys, the folder of the file-open dialog, and what a save writes.
+// numeric keys, the folder of the file-open dialog, what a save writes, and the file probe
+// of the build's platform.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +8,11 @@
 #include <set>
 #include <string>
 #include <tuple>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "host/fake_profile_store.h"
 #include "host/file_probe.h"
@@ -97,23 +103,44 @@ TEST_F(SettingsStoreTest, SaveWritesTheThreeKeysInOrderAndLoadsBack) {
     EXPECT_EQ(Fields(Load()), std::make_tuple(2, -3, s.BgmFile, std::string("D:\\曲 集")));
 }
 
-TEST(SettingsStore, FoldersAreNotMusicFiles) {
+TEST(FileProbe, OnlyReadableRegularFilesAreMusicFiles) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() /
-                         ("morvantis_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+                         ("morvantis_probe_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     fs::create_directories(dir / "folder");
     std::ofstream(dir / "song.mp3") << "x";
-    const std::string folder = (dir / "folder").string();
-    const std::string song = (dir / "song.mp3").string();
-    for (const std::string& file : {folder, folder + "\\", song}) {
+    const std::string folder = (dir / "folder").string(), song = (dir / "song.mp3").string();
+    const std::string missing = (dir / "new.mp3").string();
+    const struct {
+        std::string path;
+        bool exists;
+    } cases[] = {
+        {song, true},      {song + "\\", true},      {song + "\\\\", false},  // one trailing "\" is removed
+        {folder, false},   {folder + "\\", false},   {missing, false},  {missing + "\\", false},
+        {"", false},       {"\\", false},            {song + std::string(1, '\0') + "x", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileExists(c.path), c.exists) << c.path;
         FakeProfileStore store;
         store.Set(kSettingsSection, kKeyBgmKind, "2", kIni);
-        store.Set(kSettingsSection, kKeyBgmFile, file, kIni);
-        const Settings s = LoadSettings(store, kHost, FileExists);
-        EXPECT_EQ(s.BgmKind, file == song ? 2 : 0) << file;
-        EXPECT_EQ(s.BgmFile, file == song ? file : "") << file;
+        store.Set(kSettingsSection, kKeyBgmFile, c.path, kIni);
+        EXPECT_EQ(LoadSettings(store, kHost, FileExists).BgmKind, c.exists ? 2 : 0) << c.path;
         EXPECT_EQ(LoadSettings(store, kHost, {}).BgmKind, 0) << "without a probe every file is missing";
     }
+    EXPECT_FALSE(fs::exists(missing)) << "probing creates nothing";
+#ifndef _WIN32
+    // The POSIX twin: a "\" inside a name is an ordinary character, and a pipe or device, which
+    // would block an ordinary open, or an unreadable file is no file.
+    std::ofstream(dir / "back\\slash") << "x";
+    EXPECT_TRUE(FileExists((dir / "back\\slash").string()));
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(FileExists((dir / "pipe").string()));
+    EXPECT_FALSE(FileExists("/dev/null"));
+    if (::geteuid() != 0) {  // root reads every file
+        fs::permissions(dir / "song.mp3", fs::perms::none);
+        EXPECT_FALSE(FileExists(song));
+    }
+#endif
     fs::remove_all(dir);
 }
 
