@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -61,30 +60,6 @@ TEST(CommittedPictures, FilesAreWhatTheGeneratorMakesNow) {
     }
     EXPECT_TRUE(sides.empty()) << "a texture is not in the catalogue";
     EXPECT_EQ(buttons, 6) << "the six button state pictures";
-}
-
-// Mean difference of the red channel between columns (or rows) a and b.
-double MeanStep(const RgbImage& image, bool columns, int a, int b) {
-    const int n = columns ? image.height : image.width;
-    const auto red = [&](int x, int y) { return image.pixels[(static_cast<std::size_t>(y) * image.width + x) * 3]; };
-    double sum = 0.0;
-    for (int i = 0; i < n; ++i) sum += std::abs(columns ? red(a, i) - red(b, i) : red(i, a) - red(i, b));
-    return sum / n;
-}
-
-TEST(CommittedPictures, SphereTextureWrapsWithoutASeam) {
-    const RgbImage image = assets::MakeSphereTexture();
-    for (const bool columns : {true, false}) {
-        SCOPED_TRACE(columns ? "left and right edges" : "top and bottom edges");
-        const int n = columns ? image.width : image.height;
-        double inner = 0.0;
-        for (int i = 0; i + 1 < n; ++i) inner += MeanStep(image, columns, i, i + 1);
-        inner /= n - 1;
-        // Across the wrap the picture changes no more than between neighbours inside it; an
-        // unrelated edge would differ like two random lines of the pattern.
-        EXPECT_LT(MeanStep(image, columns, n - 1, 0), 2.0 * inner);
-        EXPECT_GT(MeanStep(image, columns, 0, n / 2), 3.0 * inner) << "the test would notice a seam";
-    }
 }
 
 }  // namespace
