@@ -78,7 +78,7 @@ TEST_F(SettingsStoreTest, NumericKeysReadAsWhole16BitNumbersOrZero) {
         {"1e400", 0},     {"", 0},             {" \t4 \r\n", 4}, {"+1", 1},        {"5.", 5},
         {"1E+2", 100},    {"35e-1", 3},        {"&H4", 0},      {"0x10", 0},       {"1,5", 0},
         {"1 2", 0},       {"2 abc", 0},        {"1e", 0},       {"1.2.3", 0},      {"+-1", 0},
-        {"１", 0},        {"inf", 0},
+        {"１", 0},        {"inf", 0},          {"1e99999999999999999999999", 0},
     };
     for (const auto& c : cases) {
         SetFile(kKeyBgmKind, c.value);
@@ -87,8 +87,14 @@ TEST_F(SettingsStoreTest, NumericKeysReadAsWhole16BitNumbersOrZero) {
         EXPECT_EQ(s.BgmKind, c.number) << "'" << c.value << "'";
         EXPECT_EQ(s.BgmRepeat, c.number) << "'" << c.value << "'";
     }
-    SetFile(kKeyBgmRepeat, std::string("1\0", 2));  // a NUL is a character like any other
-    EXPECT_EQ(Load().BgmRepeat, 0);
+    // Many digits that still make an ordinary value; a NUL is a character like any other.
+    for (const auto& [value, number] : {std::pair{std::string(400, '0') + "42", 42},
+                                        {"1" + std::string(400, '0') + "e-400", 1},
+                                        {"0." + std::string(400, '0') + "1e401", 1},
+                                        {std::string("1\0", 2), 0}}) {
+        SetFile(kKeyBgmRepeat, value);
+        EXPECT_EQ(Load().BgmRepeat, number) << value;
+    }
 }
 
 TEST_F(SettingsStoreTest, SaveWritesTheThreeKeysInOrderAndLoadsBack) {
