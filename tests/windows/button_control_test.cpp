@@ -89,7 +89,7 @@ protected:
     int clicks = 0;
 };
 
-TEST_F(ButtonControlTest, ACreatedButtonIsPaintedNormalAndClickedWhileUnfocused) {
+TEST_F(ButtonControlTest, ACreatedButtonIsPaintedNormalClickedWhileUnfocusedAndPolled) {
     EXPECT_EQ(wide->Core().buttonState(), StateNone);
     EXPECT_TRUE(wide->Core().isEnabled());
     EXPECT_EQ(wide->Core().Caption(), "Apply");
@@ -114,7 +114,16 @@ TEST_F(ButtonControlTest, ACreatedButtonIsPaintedNormalAndClickedWhileUnfocused)
     EXPECT_NE(GetCapture(), wide->Hwnd());
     ExpectFace(*wide, StatePicture::HighLightSelect, true);
 
-    Poll(*wide);  // the pointer is far away
+    // The hover poll: the pointer on the caption is still on the button, on the other button
+    // it is not.
+    RECT r;
+    GetWindowRect(wide->Hwnd(), &r);
+    SetCursorPos((r.left + r.right) / 2, r.top + 10);
+    Poll(*wide);
+    EXPECT_EQ(wide->Core().buttonState(), StateFocusedHover);
+    GetWindowRect(small->Hwnd(), &r);
+    SetCursorPos(r.left + 5, r.top + 5);
+    Poll(*wide);
     EXPECT_EQ(wide->Core().buttonState(), StateFocused);
     ExpectFace(*wide, StatePicture::Selected, false);
 
@@ -152,22 +161,6 @@ TEST_F(ButtonControlTest, OtherButtonsClickWithoutFocusKeysDoNothingAndDisabledI
     EXPECT_NE(GetFocus(), wide->Hwnd());
     EXPECT_EQ(wide->Core().buttonState(), StateNormal);
     ExpectFace(*wide, StatePicture::Disable, false);
-}
-
-TEST_F(ButtonControlTest, ThePollEndsHoverOnlyWhenThePointerIsElsewhere) {
-    wide->Initialize();
-    Send(*wide, WM_MOUSEMOVE);
-    RECT r;
-    GetWindowRect(wide->Hwnd(), &r);
-    SetCursorPos((r.left + r.right) / 2, r.top + 3);  // over the caption's row: still the button
-    Poll(*wide);
-    EXPECT_EQ(wide->Core().buttonState(), StateHover);
-
-    GetWindowRect(small->Hwnd(), &r);
-    SetCursorPos(r.left + 5, r.top + 5);  // over the other button: not this one
-    Poll(*wide);
-    EXPECT_EQ(wide->Core().buttonState(), StateNormal);
-    ExpectFace(*wide, StatePicture::Normal, false);
 }
 
 TEST_F(ButtonControlTest, TheWindowShowsTheFaceUnderTheCaptionOrTheParentWhenTransparent) {
