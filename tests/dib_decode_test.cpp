@@ -32,21 +32,17 @@ Bytes ReadBytes(const std::string& path) {
 // Rows of INDEX.tsv or REFS.tsv, keyed by the file's path in the suite.
 std::map<std::string, std::vector<std::string>> ReadTable(const std::string& name) {
     std::map<std::string, std::vector<std::string>> rows;
-    const Bytes raw = ReadBytes(kSuite + name);
-    std::istringstream text(std::string(raw.begin(), raw.end()));
-    std::string line, cell;
-    std::getline(text, line);  // column names
-    while (std::getline(text, line)) {
+    std::ifstream text(kSuite + name);
+    for (std::string line, cell; std::getline(text, line);) {
         std::vector<std::string> cells;
         std::istringstream fields(line);
         while (std::getline(fields, cell, '\t')) cells.push_back(cell);
-        if (!cells.empty()) rows[cells[0]] = cells;
+        if (!cells.empty() && cells[0] != "path") rows[cells[0]] = cells;  // not the column names
     }
     return rows;
 }
 
 void Put32(Bytes& b, std::uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(std::uint8_t(v >> 8 * i)); }
-void Put16(Bytes& b, std::uint16_t v) { b.push_back(std::uint8_t(v)); b.push_back(std::uint8_t(v >> 8)); }
 
 // A BMP file built in memory. `table` holds the masks and palette exactly as stored, and
 // whatever lies between them and the pixels.
@@ -65,13 +61,12 @@ struct Bmp {
             Put32(b, 14 + headerSize + std::uint32_t(table.size()));
         }
         Put32(b, headerSize);
-        if (headerSize == 12) {
-            for (int v : {width, height, 1, int(bitCount)}) Put16(b, std::uint16_t(v));
-        } else {
-            for (std::uint32_t v : {std::uint32_t(width), std::uint32_t(height)}) Put32(b, v);
-            Put16(b, 1);
-            Put16(b, bitCount);
-            for (std::uint32_t v : {compression, 0u, 0u, 0u, colorsUsed, 0u}) Put32(b, v);
+        if (headerSize == 12) {  // 16-bit width, height, planes and bit count
+            for (int v : {width, height, 1, int(bitCount)}) b.insert(b.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+        } else {  // one plane and the bit count make one 32-bit field
+            for (std::uint32_t v : {std::uint32_t(width), std::uint32_t(height), 1u | std::uint32_t(bitCount) << 16,
+                                    compression, 0u, 0u, 0u, colorsUsed, 0u})
+                Put32(b, v);
         }
         b.insert(b.end(), table.begin(), table.end());
         b.insert(b.end(), pixels.begin(), pixels.end());
@@ -196,7 +191,8 @@ Bmp EightBit(std::uint32_t colorsUsed) {
     b.bitCount = 8;
     b.width = 4;
     b.colorsUsed = colorsUsed;
-    for (int i = 0; i < (colorsUsed ? int(colorsUsed) : 256); ++i) b.table.insert(b.table.end(), {std::uint8_t(i), 0, 1, 0});
+    for (int i = 0; i < (colorsUsed ? int(colorsUsed) : 256); ++i)
+        b.table.insert(b.table.end(), {std::uint8_t(i), 0, 1, 0});
     b.pixels = {0, 19, 20, 255};
     return b;
 }
