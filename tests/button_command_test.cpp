@@ -213,17 +213,14 @@ TEST_F(ButtonProperties, DefaultsAreNotStoredAndEverythingElseRoundTrips) {
     EXPECT_EQ(RoundTrip({"Caption", "Font"}, OtherFont())->Caption(), "");
     command.SetCaption("Command");
     EXPECT_EQ(RoundTrip({"Font"}, OtherFont())->Caption(), "Command1");
-}
 
-TEST_F(ButtonProperties, StoredValuesOfTheWrongKindOrRangeAreSkipped) {
-    Load({{"Enabled", std::string("yes")},
-          {"Caption", std::int32_t{5}},
-          {"FirstRun", std::int32_t{300}},
-          {"FontColour", std::int32_t{0x12000000}},
-          {"Visible", std::int32_t{2}},
-          {"Font", true}});
-    // Each failed step leaves the property as the fresh control had it.
-    EXPECT_EQ(Stored(command), std::make_tuple(false, 0, std::string("Command"), DialogFont(), true, 0u));
+    // Stored values of the wrong kind or range leave each property as a fresh control has it.
+    auto fresh = std::make_unique<Command>(otherFace, timer);
+    MapPropertyBag wrong({{"Enabled", std::string("yes")}, {"Caption", std::int32_t{5}},
+                          {"FirstRun", std::int32_t{300}}, {"FontColour", std::int32_t{0x12000000}},
+                          {"Visible", std::int32_t{2}}, {"Font", true}});
+    fresh->UserControl_ReadProperties(wrong, DialogFont());
+    EXPECT_EQ(Stored(*fresh), std::make_tuple(false, 0, std::string("Command"), DialogFont(), true, 0u));
 }
 
 }  // namespace
