@@ -11,7 +11,6 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 #include "host/fake_profile_store.h"
@@ -135,17 +134,9 @@ TEST(FileProbe, OnlyReadableRegularFilesAreMusicFiles) {
     }
     EXPECT_FALSE(fs::exists(missing)) << "probing creates nothing";
 #ifndef _WIN32
-    // The POSIX twin: a "\" inside a name is an ordinary character, and a pipe or device, which
-    // would block an ordinary open, or an unreadable file is no file.
-    std::ofstream(dir / "back\\slash") << "x";
-    EXPECT_TRUE(FileExists((dir / "back\\slash").string()));
+    // The POSIX twin: a pipe, which would block an ordinary open, is no file either.
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
     EXPECT_FALSE(FileExists((dir / "pipe").string()));
-    EXPECT_FALSE(FileExists("/dev/null"));
-    if (::geteuid() != 0) {  // root reads every file
-        fs::permissions(dir / "song.mp3", fs::perms::none);
-        EXPECT_FALSE(FileExists(song));
-    }
 #endif
     fs::remove_all(dir);
 }
