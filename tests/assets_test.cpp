@@ -49,8 +49,8 @@ TEST(CommittedPictures, FilesAreWhatTheGeneratorMakesNow) {
         ASSERT_FALSE(generated.empty());
         ASSERT_EQ(committed.size(), generated.size()) << "run the `assets` target and commit the result";
         const auto first = std::mismatch(committed.begin(), committed.end(), generated.begin()).first;
-        EXPECT_TRUE(first == committed.end())
-            << "first difference at byte " << first - committed.begin() << "; run the `assets` target and commit the result";
+        EXPECT_TRUE(first == committed.end()) << "first difference at byte " << first - committed.begin()
+                                              << "; run the `assets` target and commit the result";
         if (sides.count(p.file_name)) {  // the textures have the sizes the renderer expects
             EXPECT_EQ(image.width, sides[p.file_name]);
             EXPECT_EQ(image.height, sides[p.file_name]);
