@@ -27,7 +27,6 @@ public:
 
     std::string ReadIni(const std::string& section, const std::string& key,
                         const std::string& file) override {
-        ++reads;
         return Get(section, key, file).value_or(std::string());
     }
 
@@ -51,7 +50,6 @@ public:
     }
 
     std::vector<Write> writes;
-    int reads = 0;
 
 private:
     using Key = std::tuple<std::string, std::string, std::string>;

@@ -42,12 +42,6 @@ public:
         taken.swap(paints_);
         return taken;
     }
-    // The pictures of the paints since the last call.
-    std::vector<StatePicture> TakePictures() {
-        std::vector<StatePicture> pictures;
-        for (const Paint& p : Take()) pictures.push_back(p.picture.value_or(StatePicture::Normal));
-        return pictures;
-    }
 
 private:
     PixelSize size_;
