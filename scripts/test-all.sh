@@ -20,11 +20,4 @@ cmake --build --preset linux -j "$jobs"
 echo "== Windows build and tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
-scripts/with-xvfb.sh bash -c '
-  scripts/wine-run.sh wineboot -i >/dev/null 2>&1 || true
-  WINEPREFIX="${MORVANTIS_WINEPREFIX:-$PWD/build/wineprefix}" wineserver -w
-  bash scripts/wine-setup.sh
-  ctest --preset windows -j '"$jobs"'
-  status=$?
-  WINEPREFIX="${MORVANTIS_WINEPREFIX:-$PWD/build/wineprefix}" wineserver -k 2>/dev/null || true
-  exit $status'
+scripts/run-windows-tests.sh -j "$jobs"
