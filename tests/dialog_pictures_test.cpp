@@ -1,18 +1,15 @@
-// The settings dialog's generated pictures: the icon and cursor files as Windows reads them,
-// their encoders, and what the panel texture and the marks look like.
+// The settings dialog's icon and link cursor: the committed files are what the generator makes,
+// laid out as Windows reads them, with the cursor's hot spot on the fingertip. (The panel
+// texture and the marks are BMP pictures, pinned byte for byte by the assets tests.)
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
-#include <string>
 #include <vector>
 
 #include "assets/generator/icon_files.h"
-#include "assets/generator/picture_math.h"
-#include "assets/generator/pictures.h"
 
 namespace morvantis::assets {
 namespace {
@@ -20,162 +17,67 @@ namespace {
 std::uint32_t U16(const FileBytes& b, std::size_t at) { return b.at(at) | b.at(at + 1) << 8; }
 std::uint32_t U32(const FileBytes& b, std::size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+// Bytes in a row of 32 pixels, padded to 4.
+std::size_t Stride(std::uint32_t bits) { return (32 * bits + 31) / 32 * 4; }
+
+// Pixel (x, y) from the top-left of a file's 32 x 32 image: its colour as 0xRRGGBB and
+// whether the mask makes it transparent.
+struct Pixel {
+    std::uint32_t rgb;
+    bool transparent;
 };
-
-// Reads the one image of an icon or cursor file, checking its headers on the way.
-class ImageFile {
-public:
-    explicit ImageFile(FileBytes bytes) : b_(std::move(bytes)) {
-        EXPECT_GE(b_.size(), 62u);
-        if (b_.size() < 62) return;
-        EXPECT_EQ(U16(b_, 0), 0u);
-        EXPECT_EQ(U16(b_, 4), 1u) << "one image";
-        width_ = b_[6];
-        height_ = b_[7];
-        const std::uint32_t offset = U32(b_, 18);
-        EXPECT_EQ(offset, 22u);
-        EXPECT_EQ(U32(b_, 14), b_.size() - offset) << "size of the image in the directory";
-        EXPECT_EQ(U32(b_, offset), 40u);
-        EXPECT_EQ(static_cast<int>(U32(b_, offset + 4)), width_);
-        EXPECT_EQ(static_cast<int>(U32(b_, offset + 8)), 2 * height_) << "colour and mask rows";
-        bits_ = static_cast<int>(U16(b_, offset + 14));
-        palette_ = offset + 40;
-        colours_ = palette_ + (std::size_t{4} << bits_);
-        mask_ = colours_ + Stride(bits_) * static_cast<std::size_t>(height_);
-        EXPECT_EQ(mask_ + Stride(1) * static_cast<std::size_t>(height_), b_.size());
-    }
-
-    std::uint16_t Type() const { return static_cast<std::uint16_t>(U16(b_, 2)); }
-    std::uint32_t DirectoryField(std::size_t at) const { return U16(b_, 6 + at); }  // planes/hot x at 4, bits/hot y at 6
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int Bits() const { return bits_; }
-
-    // Pixel at (x, y) from the top-left.
-    int Index(int x, int y) const {
-        const std::size_t row = colours_ + Stride(bits_) * static_cast<std::size_t>(height_ - 1 - y);
-        const int bit = x * bits_;
-        return b_.at(row + static_cast<std::size_t>(bit / 8)) >> (8 - bits_ - bit % 8) & ((1 << bits_) - 1);
-    }
-    Rgb Colour(int x, int y) const {
-        const std::size_t at = palette_ + 4 * static_cast<std::size_t>(Index(x, y));
-        return {b_.at(at + 2), b_.at(at + 1), b_.at(at)};
-    }
-    bool Transparent(int x, int y) const {
-        const std::size_t row = mask_ + Stride(1) * static_cast<std::size_t>(height_ - 1 - y);
-        return b_.at(row + static_cast<std::size_t>(x / 8)) >> (7 - x % 8) & 1;
-    }
-
-private:
-    std::size_t Stride(int bits) const { return static_cast<std::size_t>((width_ * bits + 31) / 32 * 4); }
-
-    FileBytes b_;
-    int width_ = 0, height_ = 0, bits_ = 1;
-    std::size_t palette_ = 0, colours_ = 0, mask_ = 0;
-};
+Pixel PixelAt(const FileBytes& b, std::uint32_t bits, int x, int y) {
+    const std::size_t palette = 62, colours = palette + (std::size_t{4} << bits), mask = colours + Stride(bits) * 32;
+    const std::size_t row = static_cast<std::size_t>(31 - y), bit = static_cast<std::size_t>(x) * bits;
+    const std::size_t index = b.at(colours + Stride(bits) * row + bit / 8) >> (8 - bits - bit % 8) & ((1u << bits) - 1);
+    return {U32(b, palette + 4 * index) & 0xFFFFFF, (b.at(mask + Stride(1) * row + x / 8u) >> (7 - x % 8) & 1) != 0};
+}
 
 FileBytes Committed(const char* name) {
     std::ifstream in(std::filesystem::path(MORVANTIS_SOURCE_DIR) / "assets" / name, std::ios::binary);
     return FileBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-Rgb PixelOf(const RgbImage& image, int x, int y) {
-    const std::size_t at = (static_cast<std::size_t>(image.height - 1 - y) * image.width + x) * 3;
-    return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2]};
-}
-
-TEST(DialogPictures, CommittedIconAndCursorAreWhatTheGeneratorMakesNow) {
-    for (const GeneratedFile& file : IconFileCatalogue()) {
-        const FileBytes generated = file.make();
-        ASSERT_FALSE(generated.empty()) << file.file_name;
-        EXPECT_TRUE(Committed(file.file_name) == generated)
-            << file.file_name << ": run the `assets` target and commit the result";
+TEST(DialogPictures, IconAndCursorAreCommittedAsOneImageFilesWindowsReads) {
+    const struct {
+        const char* name;
+        std::uint32_t type, bits, entry4, entry6;  // the directory's planes and bit count, or hot spot
+    } expected[] = {{"dialog.ico", 1, 8, 1, 8}, {"link.cur", 2, 1, 12, 10}};
+    const std::vector<GeneratedFile>& catalogue = IconFileCatalogue();
+    ASSERT_EQ(catalogue.size(), std::size(expected));
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const auto& e = expected[i];
+        SCOPED_TRACE(e.name);
+        ASSERT_STREQ(catalogue[i].file_name, e.name);
+        const FileBytes b = catalogue[i].make();
+        EXPECT_TRUE(Committed(e.name) == b) << "run the `assets` target and commit the result";
+        // Directory, one 32 x 32 entry, BITMAPINFOHEADER (colour and mask rows), palette, rows, mask.
+        ASSERT_EQ(b.size(), 62 + (std::size_t{4} << e.bits) + (Stride(e.bits) + Stride(1)) * 32);
+        const std::vector<std::uint32_t> header{U16(b, 0),  U16(b, 2),  U16(b, 4),  b[6],       b[7],
+                                                U16(b, 10), U16(b, 12), U32(b, 14), U32(b, 18), U32(b, 22),
+                                                U32(b, 26), U32(b, 30), U16(b, 36)};
+        EXPECT_EQ(header, (std::vector<std::uint32_t>{0, e.type, 1, 32, 32, e.entry4, e.entry6,
+                                                      static_cast<std::uint32_t>(b.size() - 22), 22, 40, 32, 64,
+                                                      e.bits}));
+        // The screen shows through only where the colour under the mask is black.
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                const Pixel p = PixelAt(b, e.bits, x, y);
+                ASSERT_EQ(p.transparent ? p.rgb : 0u, 0u) << x << ", " << y;
+            }
     }
 }
 
-TEST(DialogPictures, IconIsA256ColourRoundPictureOnTransparency) {
-    const ImageFile icon(MakeDialogIcon());
-    EXPECT_EQ(icon.Type(), 1u);
-    EXPECT_EQ(icon.Width(), 32);
-    EXPECT_EQ(icon.Height(), 32);
-    EXPECT_EQ(icon.Bits(), 8);
-    EXPECT_EQ(icon.DirectoryField(4), 1u);  // planes
-    EXPECT_EQ(icon.DirectoryField(6), 8u);  // bits per pixel
-    std::set<int> used;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
-            if (icon.Transparent(x, y)) {
-                // The screen shows through only where the colour under the mask is black.
-                ASSERT_EQ(icon.Colour(x, y), (Rgb{0, 0, 0})) << x << ", " << y;
-            } else {
-                used.insert(icon.Index(x, y));
-            }
-        }
-    for (const auto& [x, y] : {std::pair{0, 0}, {31, 0}, {0, 31}, {31, 31}}) EXPECT_TRUE(icon.Transparent(x, y));
-    for (const auto& [x, y] : {std::pair{16, 16}, {16, 2}, {2, 16}, {29, 16}}) EXPECT_FALSE(icon.Transparent(x, y));
-    EXPECT_GT(used.size(), 100u) << "a palette picture, not a handful of colours";
-}
-
-TEST(DialogPictures, CursorIsAMonochromeHandWithItsHotSpotOnTheFingertip) {
-    const ImageFile cursor(MakeLinkCursor());
-    EXPECT_EQ(cursor.Type(), 2u);
-    EXPECT_EQ(cursor.Width(), 32);
-    EXPECT_EQ(cursor.Height(), 32);
-    EXPECT_EQ(cursor.Bits(), 1);
-    EXPECT_EQ(cursor.DirectoryField(4), 12u);  // hot spot
-    EXPECT_EQ(cursor.DirectoryField(6), 10u);
-    // The tip is the topmost drawn pixel and black; the finger below it is white.
-    EXPECT_FALSE(cursor.Transparent(12, 10));
-    EXPECT_EQ(cursor.Colour(12, 10), (Rgb{0, 0, 0}));
-    EXPECT_EQ(cursor.Colour(12, 11), (Rgb{255, 255, 255}));
+TEST(DialogPictures, IconIsRoundAndTheCursorsHotSpotIsTheFingertip) {
+    const FileBytes icon = MakeDialogIcon(), cursor = MakeLinkCursor();
+    EXPECT_TRUE(PixelAt(icon, 8, 0, 0).transparent && PixelAt(icon, 8, 31, 31).transparent);
+    EXPECT_FALSE(PixelAt(icon, 8, 16, 16).transparent || PixelAt(icon, 8, 2, 16).transparent);
+    // (12, 10): the topmost drawn pixel, black, with the white finger below it.
     for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 32; ++x) ASSERT_TRUE(cursor.Transparent(x, y)) << x << ", " << y;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            if (cursor.Transparent(x, y)) {
-                ASSERT_EQ(cursor.Colour(x, y), (Rgb{0, 0, 0}));
-            }
-}
-
-TEST(DialogPictures, IconEncoderFindsA256ColourPaletteCloseToEveryPixel) {
-    // 4096 different colours, each matched by one of 255 within a small distance.
-    MaskedPicture many{BlankImage(64, 64), std::vector<bool>(64 * 64, false)};
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) PutPixel(many.picture, x, y, {x / 63.0, y / 63.0, (x + y) / 126.0});
-    const ImageFile icon(EncodeIcon256(many));
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) {
-            const Rgb a = icon.Colour(x, y), b = PixelOf(many.picture, x, y);
-            ASSERT_LE(std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b), 40) << x << ", " << y;
-        }
-}
-
-TEST(DialogPictures, PanelIsLightGreyMetalAndTheMarksAreBoxes) {
-    const RgbImage panel = MakeDialogPanelTexture();
-    ASSERT_EQ(panel.width, 556);
-    ASSERT_EQ(panel.height, 20);
-    double sum = 0;
-    std::set<int> levels;
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 556; ++x) {
-            const Rgb c = PixelOf(panel, x, y);
-            ASSERT_LE(std::abs(c.r - c.g) + std::abs(c.b - c.g), 8) << "grey at " << x << ", " << y;
-            sum += c.g;
-            levels.insert(c.g);
-        }
-    EXPECT_GT(sum / (556 * 20), 200) << "light enough for black labels";
-    EXPECT_GT(levels.size(), 15u) << "brushed, not flat";
-
-    const RgbImage empty = MakeMarkEmpty(), selected = MakeMarkSelected();
-    ASSERT_EQ(empty.width, 12);
-    ASSERT_EQ(selected.height, 12);
-    EXPECT_EQ(PixelOf(empty, 6, 6), (Rgb{255, 255, 255}));
-    const Rgb blue = PixelOf(selected, 6, 6);
-    EXPECT_GT(blue.b, blue.r + 80);
-    EXPECT_EQ(PixelOf(empty, 0, 0), PixelOf(selected, 0, 0)) << "the same box around both";
+        for (int x = 0; x < 32; ++x) ASSERT_TRUE(PixelAt(cursor, 1, x, y).transparent) << x << ", " << y;
+    EXPECT_FALSE(PixelAt(cursor, 1, 12, 10).transparent);
+    EXPECT_EQ(PixelAt(cursor, 1, 12, 10).rgb, 0u);
+    EXPECT_EQ(PixelAt(cursor, 1, 12, 11).rgb, 0xFFFFFFu);
 }
 
 }  // namespace
