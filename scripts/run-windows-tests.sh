@@ -12,6 +12,7 @@ exec scripts/with-xvfb.sh bash -c '
   scripts/wine-run.sh wineboot -i >/dev/null 2>&1 </dev/null || true
   wineserver -w
   bash scripts/wine-setup.sh
+  wineserver -w
   wineserver -p >/dev/null 2>&1 </dev/null
   scripts/wine-run.sh cmd /c exit >/dev/null 2>&1 </dev/null || true
   status=0

@@ -2,6 +2,7 @@
 // it and the program ends with it, its caption turns other starts away, and what it stores is
 // what the next saver run plays (read from Wine's MCI trace, which the harness writes to a file
 // for this whole test program).
+#include "mci_trace.h"
 #include "program_driver.h"
 #include "saver_install.h"
 
@@ -20,24 +21,13 @@ namespace {
 
 using host::SettingsDialog;
 
-const fs::path kTrace = fs::u8path(MORVANTIS_MCI_TRACE);
+const MciTrace kTrace(fs::u8path(MORVANTIS_MCI_TRACE));
 const char kDialogCaption[] = u8"<モルヴァンティス>";
 
-// The first MCI command string sent after `offset`, unescaped; empty until its line is whole.
+// The first MCI command string sent after `offset`; empty until its line is whole.
 std::string FirstMciCommandSince(std::uintmax_t offset) {
-    std::ifstream in(kTrace, std::ios::binary);
-    in.seekg(static_cast<std::streamoff>(offset));
-    const std::string trace((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::string marker = "mciSendStringW (L\"";
-    std::size_t at = trace.find(marker);
-    if (at == std::string::npos) return {};
-    std::string command;
-    std::size_t i = at + marker.size();
-    for (; i < trace.size() && trace[i] != '"' && trace[i] != '\n'; ++i) {
-        if (trace[i] == '\\' && i + 1 < trace.size()) ++i;
-        command.push_back(trace[i]);
-    }
-    return i < trace.size() && trace[i] == '"' ? command : std::string();  // a whole line only
+    const std::vector<std::string> commands = kTrace.CommandsSince(offset);
+    return commands.empty() ? std::string() : commands.front();
 }
 
 // The dialog once it is shown: its window exists, with the caption, before its controls do.
@@ -99,7 +89,7 @@ TEST(SaverDialog, AMusicFileChosenInTheDialogIsPlayedByTheNextSaverRun) {
     ClickButton(GetDlgItem(dialog, SettingsDialog::kSetButtonId));
     ASSERT_EQ(configure.WaitForExit(kEndTime), std::optional<DWORD>(0));
 
-    const std::uintmax_t before = fs::exists(kTrace) ? fs::file_size(kTrace) : 0;
+    const std::uintmax_t before = kTrace.Size();
     RunningProgram saver = RunningProgram::Start(HostPath(folder), "/s");
     HWND renderer = WaitForWindow("Morvantis_VC", kStartTime);
     ASSERT_NE(renderer, nullptr);

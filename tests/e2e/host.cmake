@@ -1,5 +1,5 @@
 # The saver host with the renderer, end to end.
-add_library(morvantis_saver_install STATIC saver_install.cpp)
+add_library(morvantis_saver_install STATIC saver_install.cpp mci_trace.cpp)
 target_link_libraries(morvantis_saver_install PUBLIC morvantis_e2e_driver)
 target_compile_definitions(morvantis_saver_install PRIVATE
   MORVANTIS_HOST_PATH="Z:$<TARGET_FILE:saver_host>"

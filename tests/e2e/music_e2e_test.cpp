@@ -1,5 +1,6 @@
 // The saver's music under Wine, with no audio device and no CD drive: what it sends is read
 // from Wine's MCI trace, which the harness writes to a file for this whole test program.
+#include "mci_trace.h"
 #include "program_driver.h"
 #include "saver_install.h"
 
@@ -13,35 +14,7 @@
 namespace morvantis::e2e {
 namespace {
 
-const fs::path kTrace = fs::u8path(MORVANTIS_MCI_TRACE);
-
-std::uintmax_t TraceSize() {
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(kTrace, error);
-    return error ? 0 : size;
-}
-
-std::string TraceSince(std::uintmax_t offset) {
-    std::ifstream in(kTrace, std::ios::binary);
-    in.seekg(static_cast<std::streamoff>(offset));
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-// The MCI command strings sent, in order, as the trace shows them: quoted, with backslashes
-// and quotation marks escaped by a backslash.
-std::vector<std::string> MciCommandsIn(const std::string& trace) {
-    std::vector<std::string> commands;
-    const std::string marker = "mciSendStringW (L\"";
-    for (std::size_t at = trace.find(marker); at != std::string::npos; at = trace.find(marker, at + 1)) {
-        std::string command;
-        for (std::size_t i = at + marker.size(); i < trace.size() && trace[i] != '"' && trace[i] != '\n'; ++i) {
-            if (trace[i] == '\\' && i + 1 < trace.size()) ++i;
-            command.push_back(trace[i]);
-        }
-        commands.push_back(command);
-    }
-    return commands;
-}
+const MciTrace kTrace(fs::u8path(MORVANTIS_MCI_TRACE));
 
 std::string Joined(const std::vector<std::string>& commands) {
     std::string all;
@@ -72,7 +45,7 @@ MusicRun RunSessionWithMusic(const std::string& name, const std::string& kind, c
         std::ofstream(folder / fs::u8path(file)) << "not really music";
         WriteSetting(folder, u8"BGMﾌｧｲﾙ", (folder / fs::u8path(file)).make_preferred().u8string());
     }
-    const std::uintmax_t before = TraceSize();
+    const std::uintmax_t before = kTrace.Size();
     RunningProgram host = RunningProgram::Start(HostPath(folder), "/s");
     EXPECT_TRUE(host.started());
     HWND renderer = WaitForWindow("Morvantis_VC", kStartTime);
@@ -81,8 +54,8 @@ MusicRun RunSessionWithMusic(const std::string& name, const std::string& kind, c
     PostMessageA(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(host.WaitForExit(kEndTime), std::optional<DWORD>(0)) << name;
     MusicRun run;
-    run.trace = TraceSince(before);
-    run.commands = MciCommandsIn(run.trace);
+    run.trace = kTrace.TextSince(before);
+    run.commands = kTrace.CommandsSince(before);
     return run;
 }
 
