@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "host/button/win32_gdi_surface.h"
+#include "host/win32_window_owner.h"
 
 namespace morvantis::button {
 namespace {
@@ -212,16 +213,11 @@ struct CommandButton::Impl final : PollTimer {
 namespace {
 
 LRESULT CALLBACK CommandWindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-    auto* impl = reinterpret_cast<CommandButton::Impl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        impl = static_cast<CommandButton::Impl*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl));
-        if (impl) impl->hwnd = hwnd;
-    }
+    auto* impl = host::WindowOwner<CommandButton::Impl>(hwnd, message, l);
     if (!impl) return DefWindowProcW(hwnd, message, w, l);
+    if (message == WM_NCCREATE) impl->hwnd = hwnd;
     if (message == WM_NCDESTROY) {
         KillTimer(hwnd, kPollTimerId);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         impl->hwnd = nullptr;
         return DefWindowProcW(hwnd, message, w, l);
     }

@@ -13,6 +13,7 @@
 #include "host/startup.h"
 #include "host/text_encoding.h"
 #include "host/win32_resources.h"
+#include "host/win32_window_owner.h"
 #include "host/window_effects.h"
 
 namespace morvantis::host {
@@ -433,28 +434,18 @@ struct SettingsDialog::Form {
 namespace {
 
 LRESULT CALLBACK FormWindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-    auto* form = reinterpret_cast<SettingsDialog::Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        form = static_cast<SettingsDialog::Form*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        form->hwnd = hwnd;
-    }
-    if (form && message == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    return form ? form->FormProc(hwnd, message, w, l) : DefWindowProcW(hwnd, message, w, l);
+    auto* form = WindowOwner<SettingsDialog::Form>(hwnd, message, l);
+    if (!form) return DefWindowProcW(hwnd, message, w, l);
+    if (message == WM_NCCREATE) form->hwnd = hwnd;
+    return form->FormProc(hwnd, message, w, l);
 }
 
 LRESULT CALLBACK PanelWindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-    auto* form = reinterpret_cast<SettingsDialog::Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        form = static_cast<SettingsDialog::Form*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        form->panel = hwnd;
-    }
-    if (form && message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        form->panel = nullptr;
-    }
-    return form ? form->PanelProc(hwnd, message, w, l) : DefWindowProcW(hwnd, message, w, l);
+    auto* form = WindowOwner<SettingsDialog::Form>(hwnd, message, l);
+    if (!form) return DefWindowProcW(hwnd, message, w, l);
+    if (message == WM_NCCREATE) form->panel = hwnd;
+    if (message == WM_NCDESTROY) form->panel = nullptr;
+    return form->PanelProc(hwnd, message, w, l);
 }
 
 bool RegisterClasses(HINSTANCE instance) {
