@@ -57,4 +57,15 @@ public:
     std::vector<std::uint32_t> starts;
 };
 
+// Paints a face through a fresh, enabled Command, the way the control does; `reversed` takes it
+// through a hover first, which turns the gradient.
+inline void PaintLikeTheControl(FaceSurface& face, StatePicture picture, bool reversed) {
+    FakeTimer timer;
+    Command command(face, timer);
+    command.SetEnabled(true);
+    command.Initialize();
+    if (reversed) command.UserControl_MouseMove(0, 0, 0, 0);
+    command.PaintState(picture);
+}
+
 }  // namespace morvantis::button

@@ -64,12 +64,7 @@ protected:
         RECT r;
         GetClientRect(b.Hwnd(), &r);
         PixelSurface face(r.right, r.bottom);
-        FakeTimer timer;
-        Command command(face, timer);
-        command.SetEnabled(true);
-        command.Initialize();
-        if (reversed) command.UserControl_MouseMove(0, 0, 0, 0);
-        command.PaintState(picture);
+        PaintLikeTheControl(face, picture, reversed);
         EXPECT_TRUE(b.FacePixels() == face.Pixels()) << StatePictureName(picture) << (reversed ? ", reversed" : "");
     }
 

@@ -16,16 +16,6 @@
 namespace morvantis::button {
 namespace {
 
-// Paints the face through a Command, the way the control does.
-void PaintLikeTheControl(FaceSurface& face, StatePicture picture, bool reversed) {
-    FakeTimer timer;
-    Command command(face, timer);
-    command.SetEnabled(true);
-    command.Initialize();
-    if (reversed) command.UserControl_MouseMove(0, 0, 0, 0);
-    command.PaintState(picture);
-}
-
 // Where the two faces first differ, or an empty string.
 std::string FirstDifference(const std::vector<Rgb8>& gdi, const std::vector<Rgb8>& native, int width) {
     if (gdi.size() != native.size()) return "sizes differ";
