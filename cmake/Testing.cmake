@@ -18,6 +18,25 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
+# The external BMP test suite (a folder holding bmpsuite/). Tests that read it are skipped when it
+# is missing, unless MORVANTIS_REQUIRE_TESTDATA makes them fail (CI sets it).
+if(DEFINED ENV{MORVANTIS_TESTDATA_DIR})
+  set(testdata_default "$ENV{MORVANTIS_TESTDATA_DIR}")
+else()
+  set(testdata_default "${PROJECT_SOURCE_DIR}/../shared/testdata")
+endif()
+set(MORVANTIS_TESTDATA_DIR "${testdata_default}" CACHE PATH "Folder that holds the external BMP suite (bmpsuite/)")
+cmake_path(ABSOLUTE_PATH MORVANTIS_TESTDATA_DIR NORMALIZE OUTPUT_VARIABLE testdata_dir)
+set(testdata_required OFF)
+if("$ENV{MORVANTIS_REQUIRE_TESTDATA}")
+  set(testdata_required ON)
+endif()
+option(MORVANTIS_REQUIRE_TESTDATA "Fail, instead of skipping, the tests whose test data is missing" ${testdata_required})
+if(MORVANTIS_REQUIRE_TESTDATA AND NOT EXISTS "${testdata_dir}/bmpsuite/INDEX.tsv")
+  message(FATAL_ERROR "The BMP suite is required but ${testdata_dir}/bmpsuite/INDEX.tsv is missing: "
+    "set MORVANTIS_TESTDATA_DIR to the folder that holds bmpsuite/.")
+endif()
+
 # morvantis_add_gtest(<target> SOURCES ... LIBS ... [LABELS ...] [SERIAL])
 function(morvantis_add_gtest target)
   cmake_parse_arguments(arg "SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
@@ -25,7 +44,8 @@ function(morvantis_add_gtest target)
   target_link_libraries(${target} PRIVATE ${arg_LIBS} GTest::gtest_main morvantis_flags)
   target_compile_definitions(${target} PRIVATE
     MORVANTIS_SOURCE_DIR="${MORVANTIS_PATH_PREFIX}${PROJECT_SOURCE_DIR}"
-    MORVANTIS_TESTDATA_DIR="${MORVANTIS_PATH_PREFIX}${PROJECT_SOURCE_DIR}/../shared/testdata")
+    MORVANTIS_TESTDATA_DIR="${MORVANTIS_PATH_PREFIX}${testdata_dir}"
+    $<$<BOOL:${MORVANTIS_REQUIRE_TESTDATA}>:MORVANTIS_REQUIRE_TESTDATA>)
   set(props "")
   if(arg_LABELS)
     list(APPEND props LABELS "${arg_LABELS}")

@@ -11,11 +11,12 @@
 
 #include "renderer/dib_decode.h"
 #include "renderer/win32_dib_reader.h"
+#include "tests/bmp_suite.h"
 
 namespace morvantis {
 namespace {
 
-const std::string kSuite = std::string(MORVANTIS_TESTDATA_DIR) + "/bmpsuite/";
+using testing::kBmpSuite;
 
 void Capture(const char* text, void* context) {
     static_cast<std::vector<std::string>*>(context)->push_back(text);
@@ -35,12 +36,13 @@ Outcome ReadThroughGdi(const std::string& path) {
 std::vector<std::string> SuiteFiles() {
     std::vector<std::string> files;
     for (const char* folder : {"g", "q", "b", "x"})
-        for (const auto& entry : std::filesystem::directory_iterator(kSuite + folder))
+        for (const auto& entry : std::filesystem::directory_iterator(kBmpSuite + folder))
             files.push_back(entry.path().string());
     return files;
 }
 
 TEST(Win32DibReader, AgreesWithThePortableConverterOnEverySuiteFile) {
+    MORVANTIS_NEEDS_BMP_SUITE();
     const std::vector<std::string> files = SuiteFiles();
     ASSERT_EQ(files.size(), 91u);
     int decoded = 0;
@@ -64,7 +66,7 @@ TEST(Win32DibReader, AgreesWithThePortableConverterOnEverySuiteFile) {
 }
 
 TEST(Win32DibReader, ShortEmptyAndMissingFilesAreRefusedBeforeGdiSeesThem) {
-    std::ifstream in(kSuite + "g/rgb24.bmp", std::ios::binary);
+    std::ifstream in(MORVANTIS_SOURCE_DIR "/assets/Morvantis1.bmp", std::ios::binary);
     const std::vector<char> whole((std::istreambuf_iterator<char>(in)), {});
     const std::string path = ::testing::TempDir() + "dib_cut.bmp";
     const std::vector<std::string> openFailed = {"Failed to open DIB file " + path + ".\n"};
