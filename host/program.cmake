@@ -32,6 +32,7 @@ if(WIN32)
   endforeach()
   set_target_properties(saver_host PROPERTIES OUTPUT_NAME "モルヴァンティス" SUFFIX ".scr"
     RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  morvantis_version_info(saver_host)
 endif()
 
 if(WIN32)
