@@ -58,8 +58,8 @@ LangString FolderNotWritable ${LANG_ENGLISH} \
   "The folder $INSTDIR cannot be written to, or the screen saver in it is running.$\r$\nNothing was installed. Close the screen saver, or choose a folder you can write to."
 LangString FolderNotWritable ${LANG_JAPANESE} \
   "フォルダ $INSTDIR に書き込めないか、その中のスクリーン セーバーが実行中です。$\r$\n何もインストールされていません。スクリーン セーバーを終了するか、書き込めるフォルダを選んでください。"
-LangString RemoveSettings ${LANG_ENGLISH} "Also remove the settings (${SETTINGS})"
-LangString RemoveSettings ${LANG_JAPANESE} "設定ファイル (${SETTINGS}) も削除する"
+LangString RemoveSettings ${LANG_ENGLISH} "Also remove the settings file"
+LangString RemoveSettings ${LANG_JAPANESE} "設定ファイルも削除する"
 
 Section
   Call CheckInstallFolder
