@@ -32,17 +32,5 @@ if(WIN32)
   endforeach()
   set_target_properties(saver_host PROPERTIES OUTPUT_NAME "モルヴァンティス" SUFFIX ".scr"
     RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
-endif()
-
-if(WIN32)
-  # Both programs in one zip, ready to copy into a folder of their own on Windows.
-  set(package_zip ${PROJECT_BINARY_DIR}/morvantis-windows.zip)
-  add_custom_command(OUTPUT ${package_zip}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${package_zip} --format=zip
-      $<TARGET_FILE_NAME:saver_host> $<TARGET_FILE_NAME:renderer_win32>
-    WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/bin
-    DEPENDS saver_host renderer_win32
-    COMMENT "Packing the screen saver into ${package_zip}"
-    VERBATIM)
-  add_custom_target(package_zip ALL DEPENDS ${package_zip})
+  morvantis_version_info(saver_host)
 endif()

@@ -12,6 +12,8 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   # The picture of the settings dialog in the README is taken with ImageMagick's import.
   imagemagick
+  # The Windows installer is built with NSIS (makensis), which ships 64-bit stubs.
+  nsis
 )
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

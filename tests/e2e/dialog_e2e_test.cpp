@@ -30,24 +30,10 @@ std::string FirstMciCommandSince(std::uintmax_t offset) {
     return commands.empty() ? std::string() : commands.front();
 }
 
-// The dialog once it is shown: its window exists, with the caption, before its controls do.
-HWND WaitForDialog() {
-    HWND dialog = WaitForWindow(kDialogCaption, kStartTime);
-    for (int i = 0; i < 200 && dialog && !IsWindowVisible(dialog); ++i) Sleep(25);
-    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
-}
-
-// A press of the left button on a gradient button, as the pointer would make it.
-void ClickButton(HWND button) {
-    PostMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-}
-
 TEST(SaverDialog, ConfigureModeOpensTheDialogWhichTurnsOtherStartsAwayAndEndsTheProgram) {
     const fs::path folder = InstallSaver("configure");
     RunningProgram host = RunningProgram::Start(HostPath(folder), "/c:1234");
-    HWND dialog = WaitForDialog();
+    HWND dialog = WaitForShownWindow(kDialogCaption, kStartTime);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ClassNameOf(dialog), "Morvantis_P");
     for (const char* line : {"/s", "/c", ""}) {
@@ -68,13 +54,13 @@ TEST(SaverDialog, AMusicFileChosenInTheDialogIsPlayedByTheNextSaverRun) {
     std::ofstream(song) << "not really music";
 
     RunningProgram configure = RunningProgram::Start(HostPath(folder), "/c");
-    HWND dialog = WaitForDialog();
+    HWND dialog = WaitForShownWindow(kDialogCaption, kStartTime);
     ASSERT_NE(dialog, nullptr);
     HWND panel = GetDlgItem(dialog, SettingsDialog::kPanelId);
     ASSERT_NE(panel, nullptr);
     const host::dialog::Box fileLabel = host::dialog::kLblBgm[2];
     PostMessageA(panel, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(fileLabel.x + 2, fileLabel.y + 2));
-    ClickButton(GetDlgItem(panel, SettingsDialog::kFileButtonId));
+    Click(GetDlgItem(panel, SettingsDialog::kFileButtonId));
 
     const std::optional<MessageBoxSeen> open = WaitForMessageBox(configure.id(), kStartTime);
     ASSERT_TRUE(open.has_value()) << "the file-open dialog";
@@ -86,7 +72,7 @@ TEST(SaverDialog, AMusicFileChosenInTheDialogIsPlayedByTheNextSaverRun) {
     for (int i = 0; i < 100 && IsWindow(open->window); ++i) Sleep(50);
     ASSERT_FALSE(IsWindow(open->window));
 
-    ClickButton(GetDlgItem(dialog, SettingsDialog::kSetButtonId));
+    Click(GetDlgItem(dialog, SettingsDialog::kSetButtonId));
     ASSERT_EQ(configure.WaitForExit(kEndTime), std::optional<DWORD>(0));
 
     const std::uintmax_t before = kTrace.Size();

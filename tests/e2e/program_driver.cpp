@@ -121,6 +121,21 @@ bool WaitForNoWindow(const char* title, DWORD milliseconds) {
     return PollFor(milliseconds, [&] { return FindWindowA(nullptr, ToAnsi(title).c_str()) == nullptr; });
 }
 
+HWND WaitForShownWindow(const char* title, DWORD milliseconds) {
+    HWND window = nullptr;
+    const bool shown = PollFor(milliseconds, [&] {
+        window = FindWindowA(nullptr, ToAnsi(title).c_str());
+        return window && IsWindowVisible(window);
+    });
+    return shown ? window : nullptr;
+}
+
+void Click(HWND window) {
+    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
 std::string ClassNameOf(HWND window) {
     char name[256] = {};
     GetClassNameA(window, name, sizeof name);

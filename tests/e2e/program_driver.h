@@ -35,6 +35,10 @@ private:
 HWND WaitForWindow(const char* title, DWORD milliseconds);
 // True when no top-level window has this title within `milliseconds`.
 bool WaitForNoWindow(const char* title, DWORD milliseconds);
+// A shown top-level window with this title: a dialog's window exists before it is shown.
+HWND WaitForShownWindow(const char* title, DWORD milliseconds);
+// A press of the left button inside a window, as the pointer would make it.
+void Click(HWND window);
 std::string ClassNameOf(HWND window);
 
 struct MessageBoxSeen {
