@@ -180,7 +180,8 @@ int RunMessageLoop() {
             DispatchMessageA(&message);
             continue;
         }
-        if (!windowActive) {
+        // Minimised: Wine, for one, minimises a window without the WM_ACTIVATE that says so.
+        if (!windowActive || IsIconic(window)) {
             if (keyDown[VK_ESCAPE]) break;
             WaitForMessage();
             continue;
