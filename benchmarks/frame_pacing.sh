@@ -64,7 +64,8 @@ measure() {
   hz=$(getconf CLK_TCK)
   cpu=$(( $(cpu_ticks "$pid") - cpu_before )); x=$(( $(cpu_ticks "$xvfb_pid") - x_before ))
   other_cpu=$([ -n "$other" ] && echo $(( $(cpu_ticks "$other") - other_before )) || echo 0)
-  tail -n +"$((lines_before + 1))" "$log" | awk -v name="$name" -v state="$state" -v s="$seconds" \
+  # The Windows program writes its text file with CR LF.
+  tail -n +"$((lines_before + 1))" "$log" | tr -d '\r' | awk -v name="$name" -v state="$state" -v s="$seconds" \
       -v hz="$hz" -v cpu="$cpu" -v x="$x" -v other="$other_cpu" -v load="$(cut -d' ' -f1 /proc/loadavg)" '
     { n++; frames += $2; if (n == 1 || $2 < lo) lo = $2; if ($2 > hi) hi = $2 }
     END {
