@@ -15,10 +15,8 @@ constexpr Nanoseconds kLateMargin = kSecond / kFramesPerSecond / 100;
 
 }  // namespace
 
-int SwapIntervalFor(int refreshHz) {
-    if (refreshHz <= 1) return 1;
-    return std::max(1, (refreshHz + kFramesPerSecond / 2) / kFramesPerSecond);
-}
+// Unknown rates (0 or 1 Hz) round to 0 and so give 1 as well.
+int SwapIntervalFor(int refreshHz) { return std::max(1, (refreshHz + kFramesPerSecond / 2) / kFramesPerSecond); }
 
 bool FramePacer::WaitForFrameTime() {
     const Nanoseconds now = clock_.Now();
