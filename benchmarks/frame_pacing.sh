@@ -37,7 +37,7 @@ start_xvfb() {  # SIZE: starts a private Xvfb and points DISPLAY at it
 wineserver_of_prefix() {
   local pid
   for pid in $(pgrep -x wineserver64; pgrep -x wineserver); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid" && return
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid" && return
   done
   true
 }
