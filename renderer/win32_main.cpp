@@ -1,8 +1,11 @@
 // The Windows renderer: a full-screen 1024 x 768 x 32 window with an OpenGL context, drawing
-// whenever no message is waiting, until Escape or WM_CLOSE.
+// at most 60 frames a second, until Escape or WM_CLOSE.
+#include "renderer/frame_log.h"
+#include "renderer/frame_pacer.h"
 #include "renderer/gl_headers.h"
 #include "renderer/scene_gl.h"
 #include "renderer/win32_dib_reader.h"
+#include "renderer/win32_frame_clock.h"
 
 #include <cstring>
 
@@ -42,14 +45,23 @@ PIXELFORMATDESCRIPTOR PixelFormatFor(BYTE bits) {
     return format;
 }
 
-// The fixed per-frame steps of the animation are meant for the display's rate: ask the driver
-// to wait for it instead of racing through thousands of frames a second. The function exists
-// only where the driver has WGL_EXT_swap_control.
+// The refresh rate of the mode now shown, in hertz; 0 or 1 where the system does not know it.
+int CurrentRefreshRate() {
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(DEVMODEA);
+    return EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) ? static_cast<int>(mode.dmDisplayFrequency) : 0;
+}
+
+// Let the driver wait for the refresh nearest 60 frames a second, where it can (the function
+// exists only where the driver has WGL_EXT_swap_control); the frame pacer holds the rest.
 void RequestSwapInterval() {
     using SwapInterval = BOOL(WINAPI*)(int);
     if (auto swapInterval = reinterpret_cast<SwapInterval>(reinterpret_cast<void*>(wglGetProcAddress("wglSwapIntervalEXT"))))
-        swapInterval(1);
+        swapInterval(morvantis::SwapIntervalFor(CurrentRefreshRate()));
 }
+
+// Blocks until a message is in the queue, one already seen by PeekMessage included.
+void WaitForMessage() { MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE); }
 
 void CloseSceneWindow() {
     if (fullScreen) {
@@ -154,7 +166,12 @@ bool OpenSceneWindow(const char* title, int width, int height, int bits) {
 }
 
 // The exit code: WM_QUIT's, or 0 when Escape ended the loop (not the key message's wParam).
+// At most one frame per 1/60 s tick; the wait for it ends early for a message. While minimised
+// nothing is drawn and the loop sleeps until a message comes.
 int RunMessageLoop() {
+    morvantis::Win32FrameClock clock;
+    morvantis::FramePacer pacer(clock);
+    morvantis::FrameLog log = morvantis::FrameLog::FromEnvironment();
     MSG message{};
     for (;;) {
         if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -163,9 +180,17 @@ int RunMessageLoop() {
             DispatchMessageA(&message);
             continue;
         }
-        if (windowActive && !morvantis::DrawFrame(scene)) break;
+        // Minimised: Wine, for one, minimises a window without the WM_ACTIVATE that says so.
+        if (!windowActive || IsIconic(window)) {
+            if (keyDown[VK_ESCAPE]) break;
+            WaitForMessage();
+            continue;
+        }
+        if (!pacer.WaitForFrameTime()) continue;
+        if (!morvantis::DrawFrame(scene)) break;
         if (keyDown[VK_ESCAPE]) break;
         SwapBuffers(deviceContext);
+        log.FrameShown(pacer.FrameShown());
     }
     return 0;
 }

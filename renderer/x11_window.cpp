@@ -1,12 +1,11 @@
 #include "renderer/native_shell.h"
 #include "renderer/scene_gl.h"
+#include "renderer/x11_frame_pacing.h"
 
 #include <GL/glx.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
-
-#include <cstring>
 
 namespace morvantis {
 namespace {
@@ -21,27 +20,6 @@ struct X11Window {
     Atom deleteWindow = 0;
     Cursor blankCursor = 0;
 };
-
-// Lock the frame loop to the display's refresh where the driver lets us: the animation moves
-// a fixed step per frame, and an unthrottled loop would race and burn a core.
-template <typename Function>
-Function Lookup(const char* name) {
-    return reinterpret_cast<Function>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
-}
-
-void RequestSwapInterval(Display* display, Window window) {
-    const char* extensions = glXQueryExtensionsString(display, DefaultScreen(display));
-    if (!extensions) return;
-    auto has = [extensions](const char* name) { return std::strstr(extensions, name) != nullptr; };
-    using SwapDrawable = void (*)(Display*, GLXDrawable, int);
-    using SwapCurrent = int (*)(int);
-    if (has("GLX_EXT_swap_control"))
-        if (auto f = Lookup<SwapDrawable>("glXSwapIntervalEXT")) return f(display, window, 1);
-    if (has("GLX_MESA_swap_control"))
-        if (auto f = Lookup<SwapCurrent>("glXSwapIntervalMESA")) return void(f(1));
-    if (has("GLX_SGI_swap_control"))
-        if (auto f = Lookup<SwapCurrent>("glXSwapIntervalSGI")) f(1);
-}
 
 Cursor MakeBlankCursor(Display* display, Window window) {
     const char empty[1] = {0};
@@ -84,9 +62,7 @@ bool OpenWindow(X11Window& w, int& width, int& height) {
     XDefineCursor(w.display, w.window, w.blankCursor);
     XMapRaised(w.display, w.window);
     XSync(w.display, False);
-    if (!glXMakeCurrent(w.display, w.window, w.context)) return false;
-    RequestSwapInterval(w.display, w.window);
-    return true;
+    return glXMakeCurrent(w.display, w.window, w.context);
 }
 
 void CloseWindow(X11Window& w) {
@@ -121,6 +97,23 @@ bool HandleEvent(X11Window& w, XEvent& event, bool& active) {
     }
 }
 
+// One frame per 1/60 s tick at most; while the window is unmapped (iconified) nothing is drawn
+// and the loop sleeps until an event comes.
+void RunFrames(X11Window& w) {
+    X11FramePacing pacing(w.display, w.window);
+    bool active = true;
+    for (;;) {
+        while (XPending(w.display) || !active) {
+            XEvent event;
+            XNextEvent(w.display, &event);
+            if (!HandleEvent(w, event, active)) return;
+        }
+        DrawFrame(scene);
+        glXSwapBuffers(w.display, w.window);
+        pacing.AfterSwap();
+    }
+}
+
 }  // namespace
 
 int RunInX11Window(const NativeOptions& options, const ImageReader& read) {
@@ -133,18 +126,9 @@ int RunInX11Window(const NativeOptions& options, const ImageReader& read) {
         SetProjection(width, height);
         running = SetupScene(scene, read, TexturePathsIn(options.textureDir));
     }
-    if (running) ResetRenderer(scene.state);
-    bool active = true;
-    while (running) {
-        // Never wait: draw whenever no event is pending.
-        while (running && XPending(w.display)) {
-            XEvent event;
-            XNextEvent(w.display, &event);
-            running = HandleEvent(w, event, active);
-        }
-        if (!running) break;
-        if (active) DrawFrame(scene);
-        glXSwapBuffers(w.display, w.window);
+    if (running) {
+        ResetRenderer(scene.state);
+        RunFrames(w);
     }
     ReleaseScene(scene);
     CloseWindow(w);
