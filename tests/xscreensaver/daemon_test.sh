@@ -38,7 +38,11 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 as_daemon_user() { "${as_user[@]}" env HOME="$home" DISPLAY="$DISPLAY" "$@"; }
 saver_command() { as_daemon_user xscreensaver-command "$@" >/dev/null 2>&1; }
-fail_with_log() { cat "$home/log" >&2 || true; fail "$@"; }
+fail_with_log() {
+  cat "$home/log" >&2 || true
+  ps -o pid,stat,wchan:32,cmd -u "${user:-$(id -un)}" >&2 || true
+  fail "$@"
+}
 
 as_daemon_user xscreensaver --no-splash --verbose --log "$home/log" &
 cleanups+=("kill $!" "saver_command -exit")
@@ -57,7 +61,7 @@ hack_running() { pid=$(hack_pid) && in_saver_window "$pid"; }
 
 saver_command -activate || fail "xscreensaver-command -activate failed"
 wait_until 10 hack_running || fail_with_log "the daemon did not start the hack in its window"
-poll=0.5 wait_until 10 shows_scene root || fail "no scene on the screen (lit $(lit_fraction "$scratch/shot.png"))"
+poll=0.5 wait_until 20 shows_scene root || fail "no scene on the screen (lit $(lit_fraction "$scratch/shot.png"))"
 
 saver_command -deactivate || fail "xscreensaver-command -deactivate failed"
 wait_until 1 gone "$pid" || fail "the hack still runs a second after the daemon was deactivated"

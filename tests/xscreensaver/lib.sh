@@ -16,9 +16,11 @@ fail() {
   exit 1
 }
 
-# A display of our own: the daemon grabs its screen, and parallel tests must not see each other.
+# start_xvfb [DEPTH]: a display of our own (the daemon grabs its screen, and parallel tests must
+# not see each other), 24 bits deep unless told otherwise.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+  rm -f "$scratch/display"
+  Xvfb -displayfd 3 -screen 0 "1024x768x${1:-24}" -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
   cleanups+=("kill $!; wait $!")
   wait_until 20 test -s "$scratch/display" || fail "Xvfb did not start"
   export DISPLAY=":$(cat "$scratch/display")"
@@ -40,16 +42,16 @@ wait_until() {
 # Ended: no such process, or a zombie nobody has reaped yet.
 gone() { [ ! -e "/proc/$1" ] || grep -q '^State:[[:space:]]*Z' "/proc/$1/status" 2>/dev/null; }
 
-# Fraction of a picture's pixels brighter than 5% grey: 0 for a black window, several percent
-# for the scene (spheres and surfaces glow out of a black, fogged background).
+# Fraction of a picture's pixels brighter than 5% grey: 0 for a black window; the scene's first,
+# fogged frame lights a few tenths of a percent, later ones several percent.
 lit_fraction() {
   convert "$1" -colorspace gray -threshold 5% -format '%[fx:mean]' info:
 }
 
-# shows_scene WINDOW [MIN_FRACTION [GEOMETRY]]: a screenshot of WINDOW (cropped to GEOMETRY) has
-# at least MIN_FRACTION (default 1%) of its pixels lit. Keeps the screenshot as $scratch/shot.png.
+# shows_scene WINDOW [GEOMETRY]: at least 0.1% of the pixels of a screenshot of WINDOW (cropped
+# to GEOMETRY) are lit. Keeps the screenshot as $scratch/shot.png.
 shows_scene() {
   import -window "$1" "$scratch/shot.png" 2>/dev/null || return 1
-  [ -z "${3:-}" ] || mogrify -crop "$3" +repage "$scratch/shot.png"
-  awk -v f="$(lit_fraction "$scratch/shot.png")" -v min="${2:-0.01}" 'BEGIN { exit !(f >= min) }'
+  [ -z "${2:-}" ] || mogrify -crop "$2" +repage "$scratch/shot.png"
+  awk -v f="$(lit_fraction "$scratch/shot.png")" 'BEGIN { exit !(f >= 0.001) }'
 }
