@@ -18,6 +18,7 @@ TEST(NativeOptions, DefaultsRunInAWindowWithTheProjectPictures) {
     EXPECT_TRUE(o.snapshotPath.empty());
     EXPECT_TRUE(o.error.empty());
     EXPECT_FALSE(o.help);
+    EXPECT_TRUE(Parse({"--help"}).help);
 }
 
 TEST(NativeOptions, SnapshotOptionsAreTaken) {
@@ -56,6 +57,7 @@ TEST(NativeOptions, ScreenSaverOptionsNameTheWindowToDrawInto) {
     for (const Case& c : std::vector<Case>{
              {{"--window-id", "0x1a00007"}, nullptr, 0x1a00007},
              {{"-window-id", "27262983"}, "0x5", 27262983},
+             {{"--window-id", "0100"}, nullptr, 100},  // decimal, not octal
              {{"--window-id", "0XfFfFfFfF"}, nullptr, 0xFFFFFFFF},
              {{"-root"}, "0x2a", 42},
              {{"--root"}, "4294967295", 0xFFFFFFFF},

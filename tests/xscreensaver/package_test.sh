@@ -30,3 +30,4 @@ done
 
 "$hack" --help | grep -qF "(default: $root/usr/share/morvantis)" || fail "the program does not use its installed textures"
 "$hack" --snapshot "$scratch/frame.png" --frames 3 --size 64x48 || fail "the unpacked program cannot render"
+echo "package test passed: $deb"
