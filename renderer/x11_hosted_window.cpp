@@ -61,24 +61,51 @@ XVisualInfo* GlVisualOf(Display* display, const XWindowAttributes& attributes) {
     return nullptr;
 }
 
-void HandlePendingEvents(Display* display, GlxScene& scene) {
-    while (XPending(display)) {
-        XEvent event;
-        XNextEvent(display, &event);
-        if (event.type == DestroyNotify && event.xdestroywindow.window == hostWindow) windowGone = true;
-        if (event.type == ConfigureNotify && event.xconfigure.window == hostWindow)
+// The events of the window that matter here: its end, its size, and whether it is mapped.
+void HandleEvent(const XEvent& event, GlxScene& scene, bool& mapped) {
+    if (event.xany.window != hostWindow) return;
+    switch (event.type) {
+        case DestroyNotify:
+            windowGone = true;
+            break;
+        case ConfigureNotify:
             scene.Resize(event.xconfigure.width, event.xconfigure.height);
+            break;
+        case UnmapNotify:
+            mapped = false;
+            break;
+        case MapNotify:
+            mapped = true;
+            break;
+    }
+}
+
+// Paced like the renderer's own window; while the window is unmapped (a settings dialog that
+// hides its preview) nothing is drawn and the loop sleeps until an event comes.
+void RunFrames(Display* display, GlxScene& scene, bool mapped) {
+    X11FramePacing pacing(display, hostWindow);
+    for (;;) {
+        while (XPending(display) || !mapped) {
+            XEvent event;
+            XNextEvent(display, &event);
+            HandleEvent(event, scene, mapped);
+            if (windowGone || otherXError) return;
+        }
+        scene.Present();
+        pacing.AfterSwap();
+        if (windowGone || otherXError) return;
     }
 }
 
 int DrawUntilStopped(Display* display, const NativeOptions& options, const ImageReader& read) {
     hostWindow = options.hostWindow ? options.hostWindow : DefaultRootWindow(display);
+    // Events first, then the state they change, so that no change falls between the two.
+    XSelectInput(display, hostWindow, StructureNotifyMask);
     XWindowAttributes attributes{};
     if (!XGetWindowAttributes(display, hostWindow, &attributes)) {
         std::fprintf(stderr, "morvantis: there is no window 0x%lx on this display\n", hostWindow);
         return 1;
     }
-    XSelectInput(display, hostWindow, StructureNotifyMask);
     XVisualInfo* visual = GlVisualOf(display, attributes);
     if (!visual) {
         std::fprintf(stderr, "morvantis: window 0x%lx has visual 0x%lx, which OpenGL cannot draw with\n", hostWindow,
@@ -96,13 +123,7 @@ int DrawUntilStopped(Display* display, const NativeOptions& options, const Image
         std::fprintf(stderr, "morvantis: no texture could be read from %s\n", options.textureDir.c_str());
         return 1;
     }
-    X11FramePacing pacing(display, hostWindow);
-    while (!windowGone && !otherXError) {
-        HandlePendingEvents(display, scene);
-        if (windowGone) break;
-        scene.Present();
-        pacing.AfterSwap();
-    }
+    RunFrames(display, scene, attributes.map_state != IsUnmapped);
     return otherXError ? 1 : 0;
 }
 
