@@ -1,4 +1,5 @@
-// The native renderer's two ways of running: in a full-screen window, or headless to a PNG.
+// The native renderer's ways of running: in a full-screen window of its own, in a window another
+// program made, or headless to a PNG.
 #pragma once
 
 #include "renderer/native_options.h"
@@ -12,6 +13,10 @@ TexturePaths TexturePathsIn(const std::string& folder);
 // there is no display to open (the caller may then fall back to a snapshot).
 constexpr int kNoDisplay = 1;
 int RunInX11Window(const NativeOptions& options, const ImageReader& read);
+
+// Draws into options.hostWindow (the root window for 0) until SIGTERM or SIGINT, or until that
+// window is destroyed: 0 then. 1, with a message on stderr, when it cannot draw there at all.
+int RunInHostWindow(const NativeOptions& options, const ImageReader& read);
 
 // Renders options.frames frames offscreen and saves the last one; 0 on success.
 int RenderSnapshot(const NativeOptions& options, const ImageReader& read);

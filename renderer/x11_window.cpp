@@ -1,8 +1,9 @@
+// The native renderer in a full-screen window of its own: Escape or the window manager's close
+// request ends it.
 #include "renderer/native_shell.h"
-#include "renderer/scene_gl.h"
 #include "renderer/x11_frame_pacing.h"
+#include "renderer/x11_glx_scene.h"
 
-#include <GL/glx.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
@@ -10,13 +11,10 @@
 namespace morvantis {
 namespace {
 
-// The renderer's whole state, fixed-size and allocated once.
-Scene scene;
-
 struct X11Window {
     Display* display = nullptr;
     Window window = 0;
-    GLXContext context = nullptr;
+    XVisualInfo* visual = nullptr;
     Atom deleteWindow = 0;
     Cursor blankCursor = 0;
 };
@@ -42,18 +40,16 @@ bool OpenWindow(X11Window& w, int& width, int& height) {
     width = DisplayWidth(w.display, screen);
     height = DisplayHeight(w.display, screen);
     int attributes[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_DEPTH_SIZE, 16, None};
-    XVisualInfo* visual = glXChooseVisual(w.display, screen, attributes);
-    if (!visual) return false;
+    w.visual = glXChooseVisual(w.display, screen, attributes);
+    if (!w.visual) return false;
     const Window root = RootWindow(w.display, screen);
     XSetWindowAttributes set{};
-    set.colormap = XCreateColormap(w.display, root, visual->visual, AllocNone);
+    set.colormap = XCreateColormap(w.display, root, w.visual->visual, AllocNone);
     set.event_mask = KeyPressMask | KeyReleaseMask | StructureNotifyMask | FocusChangeMask;
     set.background_pixel = 0;
-    w.window = XCreateWindow(w.display, root, 0, 0, width, height, 0, visual->depth, InputOutput,
-                             visual->visual, CWColormap | CWEventMask | CWBackPixel, &set);
-    w.context = glXCreateContext(w.display, visual, nullptr, True);
-    XFree(visual);
-    if (!w.window || !w.context) return false;
+    w.window = XCreateWindow(w.display, root, 0, 0, width, height, 0, w.visual->depth, InputOutput,
+                             w.visual->visual, CWColormap | CWEventMask | CWBackPixel, &set);
+    if (!w.window) return false;
     XStoreName(w.display, w.window, "Morvantis_VC");
     w.deleteWindow = XInternAtom(w.display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(w.display, w.window, &w.deleteWindow, 1);
@@ -62,28 +58,24 @@ bool OpenWindow(X11Window& w, int& width, int& height) {
     XDefineCursor(w.display, w.window, w.blankCursor);
     XMapRaised(w.display, w.window);
     XSync(w.display, False);
-    return glXMakeCurrent(w.display, w.window, w.context);
+    return true;
 }
 
 void CloseWindow(X11Window& w) {
-    if (w.context) {
-        glXMakeCurrent(w.display, None, nullptr);
-        glXDestroyContext(w.display, w.context);
-    }
+    if (w.visual) XFree(w.visual);
     if (w.window) XDestroyWindow(w.display, w.window);
     if (w.blankCursor) XFreeCursor(w.display, w.blankCursor);
-    XCloseDisplay(w.display);
 }
 
 // Handles one event; false when the program should end.
-bool HandleEvent(X11Window& w, XEvent& event, bool& active) {
+bool HandleEvent(X11Window& w, GlxScene& scene, XEvent& event, bool& active) {
     switch (event.type) {
         case KeyPress:
             return XLookupKeysym(&event.xkey, 0) != XK_Escape;
         case ClientMessage:
             return static_cast<Atom>(event.xclient.data.l[0]) != w.deleteWindow;
         case ConfigureNotify:
-            SetProjection(event.xconfigure.width, event.xconfigure.height);
+            scene.Resize(event.xconfigure.width, event.xconfigure.height);
             return true;
         case UnmapNotify:
             active = false;
@@ -99,17 +91,16 @@ bool HandleEvent(X11Window& w, XEvent& event, bool& active) {
 
 // One frame per 1/60 s tick at most; while the window is unmapped (iconified) nothing is drawn
 // and the loop sleeps until an event comes.
-void RunFrames(X11Window& w) {
+void RunFrames(X11Window& w, GlxScene& scene) {
     X11FramePacing pacing(w.display, w.window);
     bool active = true;
     for (;;) {
         while (XPending(w.display) || !active) {
             XEvent event;
             XNextEvent(w.display, &event);
-            if (!HandleEvent(w, event, active)) return;
+            if (!HandleEvent(w, scene, event, active)) return;
         }
-        DrawFrame(scene);
-        glXSwapBuffers(w.display, w.window);
+        scene.Present();
         pacing.AfterSwap();
     }
 }
@@ -121,17 +112,12 @@ int RunInX11Window(const NativeOptions& options, const ImageReader& read) {
     w.display = XOpenDisplay(nullptr);
     if (!w.display) return kNoDisplay;
     int width = 0, height = 0;
-    bool running = OpenWindow(w, width, height);
-    if (running) {
-        SetProjection(width, height);
-        running = SetupScene(scene, read, TexturePathsIn(options.textureDir));
+    if (OpenWindow(w, width, height)) {
+        GlxScene scene(w.display, w.window);
+        if (scene.MakeCurrent(w.visual) && scene.Start(options, read, width, height)) RunFrames(w, scene);
     }
-    if (running) {
-        ResetRenderer(scene.state);
-        RunFrames(w);
-    }
-    ReleaseScene(scene);
     CloseWindow(w);
+    XCloseDisplay(w.display);
     return 0;
 }
 

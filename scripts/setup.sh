@@ -10,10 +10,14 @@ packages=(
   wine wine64 wine64-preloader xvfb xauth x11-utils locales fonts-ipafont-gothic
   libosmesa6-dev libgl1-mesa-dev libglu1-mesa-dev libx11-dev libxrandr-dev libpng-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
-  # The picture of the settings dialog in the README is taken with ImageMagick's import.
+  # The picture of the settings dialog in the README is taken with ImageMagick's import; the
+  # hack's end-to-end tests read their screenshots with it too.
   imagemagick
   # The Windows installer is built with NSIS (makensis), which ships 64-bit stubs.
   nsis
+  # The native renderer as an xscreensaver hack: the daemon its tests drive, the tools that
+  # build and check its Debian package, and the ones the test drivers use.
+  xscreensaver xscreensaver-gl dpkg-dev libxml2-utils procps passwd util-linux
 )
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the Windows programs and tests under Wine and Xvfb.
+# UndefinedBehaviorSanitizer, the Debian package of the optimised build, then the Windows
+# programs and tests under Wine and Xvfb.
 # Installs what it needs first. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -13,9 +14,12 @@ cmake --preset linux-asan >/dev/null
 cmake --build --preset linux-asan -j "$jobs"
 scripts/with-xvfb.sh ctest --preset linux-asan -j "$jobs"  # the native program opens a real window
 
-echo "== Native optimised build (renderer, benchmarks)"
+echo "== Native optimised build (renderer, benchmarks) and its Debian package"
 cmake --preset linux >/dev/null
 cmake --build --preset linux -j "$jobs"
+cpack --preset linux >/dev/null
+version=$(sed -n 's/^project(Morvantis VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+bash tests/xscreensaver/package_test.sh "build/linux/morvantis_${version}_amd64.deb"
 
 echo "== Windows build and tests under Wine"
 cmake --preset windows >/dev/null
