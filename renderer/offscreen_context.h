@@ -1,4 +1,4 @@
-// A software rendering context without a window, for snapshots, render tests and benchmarks.
+// A rendering context without a window or a display server, for snapshots, render tests and benchmarks.
 #pragma once
 
 #include <cstdint>

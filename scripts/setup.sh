@@ -8,7 +8,7 @@ packages=(
   # The preloader reserves Wine's fixed address ranges before anything else can take them;
   # without it a program start now and then fails to map Wine's shared data.
   wine wine64 wine64-preloader xvfb xauth x11-utils locales fonts-ipafont-gothic
-  libosmesa6-dev libgl1-mesa-dev libglu1-mesa-dev libx11-dev libxrandr-dev libpng-dev zlib1g-dev
+  libegl-dev libegl-mesa0 libgl1-mesa-dev libglu1-mesa-dev libx11-dev libxrandr-dev libpng-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
   # The picture of the settings dialog in the README is taken with ImageMagick's import; the
   # hack's end-to-end tests read their screenshots with it too.

@@ -24,7 +24,7 @@ options=$(xmllint --xpath '/screensaver/command/@arg | //@arg-set | //@arg-unset
 "$hack" $options --help >/dev/null || fail "the program refuses the settings file's options: $options"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libglx0 libx11-6 libosmesa6; do
+for library in libglx0 libopengl0 libegl1 libx11-6; do
   grep -qE "(^|[ ,|])$library([ ,(]|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 
