@@ -1,5 +1,6 @@
-// The screen-saver command line and the host's number rules: the mode letter, the preview
-// parent handle (read leniently, rounded halves to even into 32 bits) and the rounding forms.
+// The host's number rules: the preview parent handle of the command line (read leniently,
+// rounded halves to even into 32 bits) and the rounding forms. The mode letter is seen
+// through the start-up's tests.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,15 +15,6 @@
 
 namespace morvantis::host {
 namespace {
-
-TEST(CommandLine, ModeLetterIsTheSecondCharacterUpperCased) {
-    const char* cases[][2] = {
-        {"/s", "S"}, {"-C", "C"}, {"/c:1234", "C"}, {"xs", "S"}, {"x", ""}, {"", ""},
-        // Characters, not bytes; a byte that is not UTF-8 is one character and never read past.
-        {"／s", "S"}, {"/ｓ", "ｓ"}, {"\xE3s", "S"}, {"/\xE3\x81", "\xE3"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ModeLetter(c[0]), c[1]) << c[0];
-}
 
 TEST(CommandLine, PreviewParentHandleFromTheFourthCharacterOn) {
     const struct {

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "host/fake_profile_store.h"
@@ -59,18 +60,15 @@ TEST_F(SettingsStoreTest, AMusicFileThatIsGoneIsClearedAndKind2FallsBackTo0) {
 TEST_F(SettingsStoreTest, NumericKeysReadAsWhole16BitNumbersOrZero) {
     // The whole value one decimal number, blanks only around it, cut down to a whole number.
     // (2 as the kind would fall back to 0 here, for want of a music file.)
-    const struct {
-        const char* value;
-        int number;
-    } cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"1", 1}, {"1.9", 1}, {"-0.5", -1}, {"+1", 1}, {"1E+2", 100}, {" \t4 \r\n", 4},
         {"32767.9", 32767}, {"32768", 0}, {"-32768", -32768}, {"-32768.1", 0}, {"1e400", 0},
         {"", 0}, {"abc", 0}, {"1 2", 0}, {"2 abc", 0}, {"inf", 0}, {"nan", 0}, {"&H4", 0}, {"0x10", 0},
     };
-    for (const auto& c : cases) {
-        SetFile(kKeyBgmKind, c.value);
-        SetFile(kKeyBgmRepeat, c.value);
-        EXPECT_EQ(Fields(Load()), std::make_tuple(c.number, c.number, std::string(), kHost)) << "'" << c.value << "'";
+    for (const auto& [value, number] : cases) {
+        SetFile(kKeyBgmKind, value);
+        SetFile(kKeyBgmRepeat, value);
+        EXPECT_EQ(Fields(Load()), std::make_tuple(number, number, std::string(), kHost)) << "'" << value << "'";
     }
 }
 
