@@ -4,29 +4,34 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace morvantis::host {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+constexpr std::string_view kBlanks = " \t\r\n";
+
+bool IsBlank(char c) { return kBlanks.find(c) != std::string_view::npos; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct Reading {
     double value;
-    const char* end;  // just after the last character of the number
+    bool whole;  // the number took the whole text
 };
 
-// One number at the start of [first, last): an optional sign, then what std::from_chars reads
-// in its general format. The sign is taken here because from_chars refuses "+", and the first
-// character after it must be a digit or "." so that "inf", "nan" and a second sign stay
-// refused. A value beyond the range of a double, either way, is no number.
-std::optional<Reading> ReadNumber(const char* first, const char* last) {
-    const bool negative = first != last && *first == '-';
-    if (first != last && (*first == '-' || *first == '+')) ++first;
-    if (first == last || !(*first == '.' || (*first >= '0' && *first <= '9'))) return std::nullopt;
+// One number at the start of `text`: an optional sign, then what std::from_chars reads in its
+// general format. The sign is taken here because from_chars refuses "+", and the character
+// after it must be a digit or "." so that "inf", "nan" and a second sign stay refused. A
+// value beyond the range of a double, either way, is no number.
+std::optional<Reading> ReadNumber(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    if (text.empty() || !(text.front() == '.' || IsDigit(text.front()))) return std::nullopt;
+    const char* last = text.data() + text.size();
     double value = 0.0;
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    const auto [end, error] = std::from_chars(text.data(), last, value, std::chars_format::general);
     if (error != std::errc()) return std::nullopt;
-    return Reading{negative ? -value : value, end};
+    return Reading{negative ? -value : value, end == last};
 }
 
 template <typename Int>
@@ -42,12 +47,11 @@ std::optional<Int> TryRoundHalfEven(double value) {
 }  // namespace
 
 std::optional<double> ParseNumber(const std::string& text) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    while (first != last && IsBlank(*first)) ++first;
-    while (last != first && IsBlank(last[-1])) --last;
-    const std::optional<Reading> number = ReadNumber(first, last);
-    if (!number || number->end != last) return std::nullopt;
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string::npos) return std::nullopt;
+    const std::optional<Reading> number =
+        ReadNumber(std::string_view(text).substr(first, text.find_last_not_of(kBlanks) + 1 - first));
+    if (!number || !number->whole) return std::nullopt;
     return number->value;
 }
 
@@ -62,7 +66,7 @@ std::optional<std::int16_t> IniWholeNumber(const std::string& text) {
 double LenientNumber(const std::string& text) {
     std::string packed = text;
     packed.erase(std::remove_if(packed.begin(), packed.end(), IsBlank), packed.end());
-    const std::optional<Reading> number = ReadNumber(packed.data(), packed.data() + packed.size());
+    const std::optional<Reading> number = ReadNumber(packed);
     return number ? number->value : 0.0;
 }
 

@@ -17,16 +17,13 @@ namespace morvantis::host {
 namespace {
 
 TEST(CommandLine, PreviewParentHandleFromTheFourthCharacterOn) {
-    const struct {
-        const char* commandLine;
-        std::uint32_t handle;
-    } cases[] = {
+    const std::pair<const char*, std::uint32_t> cases[] = {
         {"/p 1234", 1234}, {"/p:1234", 1234}, {"/p", 0}, {"/p abc", 0}, {"/p 12ab", 12},
         {"/p 1 2 3 4", 1234}, {"/p - 5", 0xFFFFFFFBu}, {"/p +7", 7}, {"/p 12.5", 12}, {"/p 13.5", 14},
-        {"/p 2147483647.5", 0}, {"/p -2147483648.5", 0x80000000u}, {"/p 1e3", 1000}, {"/p 1e400", 0},
-        {"/p inf", 0}, {"/p nan", 0}, {"/p &H10", 0}, {"/p 0x10", 0}, {"／p 1234", 1234},
+        {"/p 2147483647.5", 0}, {"/p -2147483648.5", 0x80000000u}, {"/p 9e2", 900}, {"/p 1e400", 0},
+        {"/p inf", 0}, {"/p nan", 0}, {"/p &H10", 0}, {"/p --5", 0}, {"/p .6", 1}, {"/p 0x10", 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(PreviewParentHandle(c.commandLine), c.handle) << c.commandLine;
+    for (const auto& [line, handle] : cases) EXPECT_EQ(PreviewParentHandle(line), handle) << line;
 }
 
 TEST(VbNumbers, RoundingHalvesToEvenWithinTheLimits) {
