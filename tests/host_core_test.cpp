@@ -112,7 +112,7 @@ TEST(Session, TexturesThenRendererThenTheMusicOfTheKindWhichTheEndStops) {
         const char *file, *line;
         Calls music;
         Periods timers;
-        Calls stop;
+        Calls ending;
     } cases[] = {
         {0, "C:\\a.mp3", "", {}, {500}, {"end"}},  // an empty command line never hid the cursor
         {1, "C:\\a.mp3", "/s", {"open cdaudio", "set cdaudio time format tmsf"}, {200, 500},
@@ -133,7 +133,7 @@ TEST(Session, TexturesThenRendererThenTheMusicOfTheKindWhichTheEndStops) {
         run.system.calls.clear();
         run.system.rendererRunning = false;  // the renderer has ended: the next watch ends the session
         run.session.Timer3_Timer();
-        EXPECT_EQ(run.system.calls, c.stop);
+        EXPECT_EQ(run.system.calls, c.ending);
         EXPECT_EQ(Running(run.session), Periods{});
         EXPECT_EQ(run.session.savedCursorCount, *c.line ? 0 : -1);
     }
