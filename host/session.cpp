@@ -26,14 +26,14 @@ void SaverSession::Form_Load() {
     platform_.StartRenderer(hostFolder_ + kRendererFileName);
     if (settings_.BgmKind == 1) {
         music_.CdOpen();
-        timer2Enabled = true;
+        timer2.enabled = true;
     } else if (settings_.BgmKind == 2) {
         const std::string tag = FileTypeTag(settings_.BgmFile);
         if (tag == "WAV") {
             music_.WavPlay();
         } else if (tag == "MP3") {
             music_.Mp3Open();
-            timer1Enabled = true;
+            timer1.enabled = true;
         }
     }
 }
@@ -42,7 +42,7 @@ void SaverSession::Timer1_Timer() { music_.Mp3Loop(); }
 
 void SaverSession::Timer2_Timer() {
     music_.CdWatch();
-    timer2Enabled = music_.CdWatchOn;
+    timer2.enabled = music_.CdWatchOn;
 }
 
 void SaverSession::Timer3_Timer() {
@@ -55,14 +55,14 @@ void SaverSession::Timer3_Timer() {
         ++ticksWaited_;
         return;
     }
-    timer3Enabled = false;
+    timer3.enabled = false;
     Form_QueryUnload();
 }
 
 void SaverSession::Form_QueryUnload() {
     if (ended) return;
-    if (timer2Enabled) {
-        timer2Enabled = false;
+    if (timer2.enabled) {
+        timer2.enabled = false;
         music_.CdClose();
     }
     if (settings_.BgmKind == 2) {
@@ -70,7 +70,7 @@ void SaverSession::Form_QueryUnload() {
         if (tag == "WAV") {
             music_.WavStop();
         } else if (tag == "MP3") {
-            timer1Enabled = false;
+            timer1.enabled = false;
             music_.Mp3Close();
         }
     }

@@ -41,14 +41,19 @@ public:
                  std::string hostFolder, std::string commandLine, int savedCursorCount);
 
     void Form_Load();
-    void Timer1_Timer();  // MP3 watch, 1000 ms
-    void Timer2_Timer();  // audio-CD watch, 200 ms
-    void Timer3_Timer();  // renderer watch, 500 ms
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
     void Form_QueryUnload();
 
-    bool timer1Enabled = false;
-    bool timer2Enabled = false;
-    bool timer3Enabled = true;
+    // The form's timers as they stand after each event; the window runs them accordingly.
+    struct Timer {
+        bool enabled;
+        unsigned intervalMs;
+    };
+    Timer timer1{false, 1000};  // MP3 watch
+    Timer timer2{false, 200};   // audio-CD watch
+    Timer timer3{true, 500};    // renderer watch, running from the load on
     bool ended = false;
     int savedCursorCount;
 

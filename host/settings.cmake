@@ -1,5 +1,5 @@
-# Settings store, number conversions and command line: platform-free rules in one library,
-# the file probe (and on Windows the INI file and the code-page conversions) in another.
+# Settings store, number conversions and command line: platform-free rules in one library;
+# on Windows the file probe, the INI file and the code-page conversions in another.
 add_library(morvantis_host_settings STATIC
   vb_numbers.cpp
   command_line.cpp
@@ -12,7 +12,5 @@ if(WIN32)
     win32_text_encoding.cpp
     win32_file_probe.cpp
     win32_profile_store.cpp)
-else()
-  add_library(morvantis_host_platform STATIC file_probe_posix.cpp)
+  target_link_libraries(morvantis_host_platform PUBLIC morvantis_host_settings)
 endif()
-target_link_libraries(morvantis_host_platform PUBLIC morvantis_host_settings)

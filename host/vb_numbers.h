@@ -10,8 +10,9 @@
 //     exponent = ("e" | "E") [sign] digits
 //
 // Not numbers: hexadecimal or octal forms ("&H10", "0x10"), thousands separators or a decimal
-// comma ("1,5"), currency signs, "inf", "nan", full-width digits. A value beyond the range of
-// a double becomes an infinity of its sign; one too small for a double becomes zero.
+// comma ("1,5"), currency signs, "inf", "nan", full-width digits, and a value beyond the range
+// of a double, too large or too small ("1e400", "1e-400"). Decimal text is rounded to the
+// nearest double.
 #pragma once
 
 #include <cstdint>

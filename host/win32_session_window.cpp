@@ -72,21 +72,21 @@ SessionForm* form = nullptr;
 
 // Only a change starts or stops a timer: setting a running timer again would restart its
 // interval, and the 500 ms watch would then keep the 1000 ms one from ever firing.
-void SyncTimer(UINT_PTR id, bool enabled, UINT interval) {
+void SyncTimer(UINT_PTR id, const SaverSession::Timer& timer) {
     bool& running = form->timerRunning[id];
-    if (enabled == running) return;
-    running = enabled;
-    if (enabled)
-        SetTimer(form->window, id, interval, nullptr);
+    if (timer.enabled == running) return;
+    running = timer.enabled;
+    if (timer.enabled)
+        SetTimer(form->window, id, timer.intervalMs, nullptr);
     else
         KillTimer(form->window, id);
 }
 
-// The form's timers follow the session's enabled flags after every event.
+// The form's timers follow the session's after every event.
 void SyncTimers() {
-    SyncTimer(kMp3Watch, form->session->timer1Enabled, 1000);
-    SyncTimer(kCdWatch, form->session->timer2Enabled, 200);
-    SyncTimer(kRendererWatch, form->session->timer3Enabled, 500);
+    SyncTimer(kMp3Watch, form->session->timer1);
+    SyncTimer(kCdWatch, form->session->timer2);
+    SyncTimer(kRendererWatch, form->session->timer3);
 }
 
 LRESULT CALLBACK SessionProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -58,6 +58,7 @@ public:
 
     std::uint32_t SendString(const std::string& command, ReplyBuffer* reply) override {
         sent.push_back({command, reply ? reply->capacity : 0});
+        if (sharedLog) sharedLog->push_back(command);
         const Answer answer = Next(command);
         if (answer.reply && reply) Write(*answer.reply, *reply);
         return answer.code;
@@ -78,6 +79,7 @@ public:
 
     std::int32_t PlayWave(const std::optional<std::string>& file, std::uint32_t flags) override {
         played.push_back({file, flags});
+        if (sharedLog) sharedLog->push_back("PlaySound " + file.value_or("NULL") + " " + std::to_string(flags));
         return playResult;
     }
 
@@ -97,6 +99,9 @@ public:
 
     // Error texts that GetErrorString produces; a code missing here cannot be fetched.
     std::map<std::uint32_t, std::string> errorTexts;
+    // When set, every command string and PlaySound call also goes here, so that a test sees
+    // their order among the calls of its other fakes.
+    std::vector<std::string>* sharedLog = nullptr;
     std::uint32_t waveOutDevices = 1;
     std::int32_t playResult = 1;
 

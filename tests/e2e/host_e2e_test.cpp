@@ -1,96 +1,107 @@
-// The shipped saver host and renderer, run together under Wine with a display.
+// The shipped saver host with the renderer, under Wine with a display. The harness runs this
+// program with Wine's MCI trace appended to a file, which shows what the music sent.
+#include "mci_trace.h"
 #include "program_driver.h"
 #include "saver_install.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <algorithm>
-#include <string>
+#include <fstream>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace morvantis::e2e {
 namespace {
 
-namespace fs = std::filesystem;
+using Commands = std::vector<std::string>;
+const MciTrace kTrace(fs::u8path(MORVANTIS_MCI_TRACE));
 
-std::uintmax_t BmpSide(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() < 26) return 0;
-    return static_cast<unsigned char>(bytes[18]) | static_cast<unsigned char>(bytes[19]) << 8;
+std::uint32_t BmpWidth(const fs::path& file) {
+    unsigned char header[22] = {};
+    std::ifstream(file, std::ios::binary).read(reinterpret_cast<char*>(header), sizeof header);
+    return header[18] | header[19] << 8 | header[20] << 16 | header[21] << 24;
 }
 
-int CountWindows(const char* title) {
-    struct Count {
-        std::string title;
-        int n = 0;
-    } count{ToAnsi(title)};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* c = reinterpret_cast<Count*>(param);
-            char text[256] = {};
-            GetWindowTextA(window, text, sizeof text);
-            if (c->title == text) ++c->n;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.n;
-}
-
-// Waits for the renderer's window, closes it as the user would, and expects the host to end
-// soon after.
-void EndTheRendererAndExpectTheHostToFollow(RunningProgram& host) {
-    HWND renderer = WaitForWindow("Morvantis_VC", kStartTime);
-    ASSERT_NE(renderer, nullptr);
-    PostMessageA(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(WaitForNoWindow("Morvantis_VC", kEndTime));
-    // The host polls every 500 ms: it ends within about a second of the window going.
-    EXPECT_EQ(host.WaitForExit(1500), std::optional<DWORD>(0));
-}
-
-TEST(SaverHost, RunModeWritesTheTexturesStartsTheRendererAndFollowsItsEnd) {
-    ClearTextures();
-    const fs::path folder = InstallSaver("run");
-    RunningProgram host = RunningProgram::Start(HostPath(folder), "/s");
-    ASSERT_TRUE(host.started());
-    ASSERT_NE(WaitForWindow("Morvantis_VC", kStartTime), nullptr);
-    EXPECT_EQ(BmpSide(kTextureFolder / "Morvantis1.bmp"), 128u);
-    EXPECT_EQ(BmpSide(kTextureFolder / "Morvantis2.bmp"), 256u);
-    EXPECT_NE(FindWindowA(nullptr, "Morvantis_Main"), nullptr) << "the hidden session form";
-    EndTheRendererAndExpectTheHostToFollow(host);
-}
-
-TEST(SaverHost, AnEmptyCommandLineRunsTheSaverToo) {
-    ClearTextures();
-    const fs::path folder = InstallSaver("empty");
-    RunningProgram host = RunningProgram::Start(HostPath(folder));
-    EndTheRendererAndExpectTheHostToFollow(host);
-}
-
-TEST(SaverHost, ASecondStartDuringASessionEndsAtOnce) {
-    const fs::path folder = InstallSaver("twice");
-    RunningProgram first = RunningProgram::Start(HostPath(folder), "/s");
-    ASSERT_NE(WaitForWindow("Morvantis_VC", kStartTime), nullptr);
-    for (const char* line : {"/s", "/c", "/p 1234"}) {
-        RunningProgram second = RunningProgram::Start(HostPath(folder), line);
-        EXPECT_EQ(second.WaitForExit(kEndTime), std::optional<DWORD>(0)) << line;
+// A window of the test's own, standing in for the little monitor of the Display Properties.
+struct Monitor {
+    Monitor(int width, int height) {
+        WNDCLASSA c{};
+        c.lpfnWndProc = DefWindowProcA;
+        c.lpszClassName = "MorvantisTestMonitor";
+        RegisterClassA(&c);
+        window = CreateWindowExA(0, c.lpszClassName, "monitor", WS_POPUP | WS_VISIBLE, 10, 10, width, height,
+                                 nullptr, nullptr, nullptr, nullptr);
     }
-    Sleep(600);
-    EXPECT_EQ(CountWindows("Morvantis_VC"), 1) << "no second renderer";
-    EndTheRendererAndExpectTheHostToFollow(first);
+    ~Monitor() { DestroyWindow(window); }
+    std::string Handle() const { return std::to_string(reinterpret_cast<UINT_PTR>(window)); }
+    HWND window;
+};
+
+void PumpMessages(DWORD milliseconds) {
+    for (const ULONGLONG end = GetTickCount64() + milliseconds; GetTickCount64() < end; Sleep(10))
+        for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&m);
 }
 
-TEST(SaverHost, AnUnknownModeEndsWithoutAWindowAfterCreatingTheTextureFolder) {
-    ClearTextures();
-    const fs::path folder = InstallSaver("other");
-    RunningProgram host = RunningProgram::Start(HostPath(folder), "/a");
-    EXPECT_EQ(host.WaitForExit(kEndTime), std::optional<DWORD>(0));
-    EXPECT_TRUE(fs::is_directory(kTextureFolder));
-    EXPECT_FALSE(fs::exists(kTextureFolder / "Morvantis1.bmp"));
-    EXPECT_EQ(FindWindowA(nullptr, "Morvantis_VC"), nullptr);
+// A saver run with the music settings `kind` and `file` (made beside the host): `during` runs
+// while the renderer's window is up, then Escape ends the renderer and the host must follow
+// within about one 500 ms watch. The MCI commands sent meanwhile, in order, without those that
+// Wine adds (it opens the device before each command: "open ... wait").
+Commands RunSession(const std::string& name, const char* arguments, const char* kind, const char* file,
+                    const std::function<void(HWND renderer, const fs::path& folder)>& during) {
+    fs::remove_all(kTextureFolder);
+    const fs::path folder = InstallSaver(name);
+    WriteSetting(folder, u8"BGM区分", kind);
+    if (*file) {
+        std::ofstream(folder / fs::u8path(file)) << "not really music";
+        WriteSetting(folder, u8"BGMﾌｧｲﾙ", (folder / fs::u8path(file)).make_preferred().u8string());
+    }
+    const std::uintmax_t before = kTrace.Size();
+    RunningProgram host = RunningProgram::Start(HostPath(folder), arguments);
+    HWND renderer = WaitForWindow("Morvantis_VC", kStartTime);
+    EXPECT_NE(renderer, nullptr) << name;
+    if (!renderer) return {};
+    during(renderer, folder);
+    PostMessageA(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitForNoWindow("Morvantis_VC", kEndTime)) << name;
+    EXPECT_EQ(host.WaitForExit(1500), std::optional<DWORD>(0)) << name;
+    Commands sent = kTrace.CommandsSince(before);
+    auto addedByWine = [](const std::string& c) { return c.size() > 5 && c.substr(c.size() - 5) == " wait"; };
+    sent.erase(std::remove_if(sent.begin(), sent.end(), addedByWine), sent.end());
+    return sent;
+}
+
+TEST(SaverHost, RunModeWritesTheTexturesPlaysTheMp3AndTurnsOtherStartsAway) {
+    const Commands sent = RunSession("run", "/s", "2", u8"my song.MP3", [](HWND, const fs::path& folder) {
+        EXPECT_EQ(BmpWidth(kTextureFolder / "Morvantis1.bmp"), 128u);
+        EXPECT_EQ(BmpWidth(kTextureFolder / "Morvantis2.bmp"), 256u);
+        const Monitor monitor(152, 112);  // a real window, which a preview would take
+        for (const std::string& line : {std::string("/s"), std::string("/c"), "/p " + monitor.Handle()}) {
+            RunningProgram second = RunningProgram::Start(HostPath(folder), line);
+            EXPECT_EQ(second.WaitForExit(kEndTime), std::optional<DWORD>(0)) << line;
+        }
+        Sleep(1100);  // at least one tick of the MP3 watch
+    });
+    // One watch tick at least, at its end the stop and close.
+    ASSERT_GE(sent.size(), 6u) << ::testing::PrintToString(sent);
+    EXPECT_EQ(Commands(sent.begin(), sent.begin() + 4),
+              (Commands{"open \"C:\\morvantis-e2e\\run\\my song.MP3\" type MPEGVideo Alias MP3Play",
+                        "status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
+    EXPECT_EQ(Commands(sent.end() - 2, sent.end()), (Commands{"stop MP3Play", "close MP3Play"}));
+}
+
+TEST(SaverHost, AnEmptyCommandLineRunsTheSaverWhichEndsWithARendererKilledFromOutside) {
+    const Commands sent = RunSession("cd", "", "1", "", [](HWND renderer, const fs::path&) {
+        Sleep(1000);  // ticks of the CD watch, if it went on
+        DWORD id = 0;
+        GetWindowThreadProcessId(renderer, &id);
+        const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
+        EXPECT_TRUE(TerminateProcess(process, 1));
+        CloseHandle(process);
+    });
+    // Without a drive the CD watch gives up at its first tick, and nothing closes the CD.
+    EXPECT_EQ(sent, (Commands{"open cdaudio", "set cdaudio time format tmsf", "status cdaudio current track"}));
 }
 
 TEST(SaverHost, AMissingRendererIsReportedAndEndsTheHost) {
@@ -106,93 +117,30 @@ TEST(SaverHost, AMissingRendererIsReportedAndEndsTheHost) {
     }
 }
 
-TEST(SaverHost, ARendererKilledFromOutsideEndsTheSession) {
-    const fs::path folder = InstallSaver("killed");
-    RunningProgram host = RunningProgram::Start(HostPath(folder), "/s");
-    HWND window = WaitForWindow("Morvantis_VC", kStartTime);
-    ASSERT_NE(window, nullptr);
-    DWORD rendererId = 0;
-    GetWindowThreadProcessId(window, &rendererId);
-    HANDLE renderer = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, rendererId);
-    ASSERT_NE(renderer, nullptr);
-    TerminateProcess(renderer, 1);
-    WaitForSingleObject(renderer, kEndTime);
-    CloseHandle(renderer);
-    EXPECT_EQ(host.WaitForExit(1500), std::optional<DWORD>(0));
-}
-
-// A window of the test's own, standing in for the Display Properties' little monitor.
-class PreviewParent {
-public:
-    PreviewParent(int width, int height) {
-        WNDCLASSA c{};
-        c.lpfnWndProc = DefWindowProcA;
-        c.hInstance = GetModuleHandleA(nullptr);
-        c.lpszClassName = "MorvantisTestMonitor";
-        RegisterClassA(&c);
-        window_ = CreateWindowExA(0, c.lpszClassName, "monitor", WS_POPUP | WS_VISIBLE, 10, 10, width, height,
-                                  nullptr, nullptr, c.hInstance, nullptr);
-    }
-    ~PreviewParent() { Destroy(); }
-    void Destroy() {
-        if (window_) DestroyWindow(window_);
-        window_ = nullptr;
-    }
-    HWND window() const { return window_; }
-
-private:
-    HWND window_ = nullptr;
-};
-
-void PumpMessages(DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    while (GetTickCount64() < end) {
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-        Sleep(10);
-    }
-}
-
-HWND WaitForChild(HWND parent, const char* title, DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    while (GetTickCount64() < end) {
-        if (HWND child = FindWindowExA(parent, nullptr, nullptr, title)) return child;
-        PumpMessages(50);
-    }
-    return nullptr;
-}
-
 TEST(SaverHost, PreviewEmbedsItselfInTheGivenWindowAndEndsWithIt) {
+    const fs::path folder = InstallSaver("preview");
     for (int width : {152, 2500}) {  // 2500 pixels is more than 32767 twips
-        const fs::path folder = InstallSaver("preview");
-        PreviewParent parent(width, 112);
-        ASSERT_NE(parent.window(), nullptr);
-        const std::string line = "/p " + std::to_string(reinterpret_cast<UINT_PTR>(parent.window()));
-        RunningProgram host = RunningProgram::Start(HostPath(folder), line);
-        HWND preview = WaitForChild(parent.window(), "Preview Window", kStartTime);
-        ASSERT_NE(preview, nullptr) << width;
-        EXPECT_TRUE(GetWindowLongA(preview, GWL_STYLE) & WS_CHILD);
+        auto monitor = std::make_unique<Monitor>(width, 112);
+        RunningProgram host = RunningProgram::Start(HostPath(folder), "/p " + monitor->Handle());
+        HWND preview = nullptr;
         RECT rect{};
         // The host sizes its window right after making it a child: give it that moment.
-        for (int i = 0; i < 100 && rect.right - rect.left != width; ++i) {
+        for (int i = 0; i < 500 && rect.right - rect.left != width; ++i) {
             PumpMessages(20);
-            GetWindowRect(preview, &rect);
+            preview = FindWindowExA(monitor->window, nullptr, nullptr, "Preview Window");
+            if (preview) GetWindowRect(preview, &rect);
         }
+        ASSERT_NE(preview, nullptr) << width;
+        EXPECT_TRUE(GetWindowLongA(preview, GWL_STYLE) & WS_CHILD);
         EXPECT_EQ(rect.right - rect.left, width);
         EXPECT_EQ(rect.bottom - rect.top, 112);
         EXPECT_TRUE(host.Running());
-        parent.Destroy();
+        monitor.reset();
         PumpMessages(100);
         EXPECT_EQ(host.WaitForExit(kEndTime), std::optional<DWORD>(0)) << width;
     }
-}
-
-TEST(SaverHost, APreviewHandleThatNamesNoWindowEndsAtOnce) {
-    const fs::path folder = InstallSaver("nowhere");
-    for (const char* line : {"/p", "/p 0", "/p 4294967295", "/p:garbage"}) {
-        RunningProgram host = RunningProgram::Start(HostPath(folder), line);
-        EXPECT_EQ(host.WaitForExit(kEndTime), std::optional<DWORD>(0)) << line;
-    }
+    RunningProgram nowhere = RunningProgram::Start(HostPath(folder), "/p 4294967295");  // names no window
+    EXPECT_EQ(nowhere.WaitForExit(kEndTime), std::optional<DWORD>(0));
 }
 
 }  // namespace

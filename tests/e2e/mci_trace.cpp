@@ -11,15 +11,11 @@ std::uintmax_t MciTrace::Size() const {
     return error ? 0 : size;
 }
 
-std::string MciTrace::TextSince(std::uintmax_t offset) const {
-    std::ifstream in(file_, std::ios::binary);
-    in.seekg(static_cast<std::streamoff>(offset));
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 // Wine writes each command quoted, with backslashes and quotation marks escaped by a backslash.
 std::vector<std::string> MciTrace::CommandsSince(std::uintmax_t offset) const {
-    const std::string trace = TextSince(offset);
+    std::ifstream in(file_, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(offset));
+    const std::string trace((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::string marker = "mciSendStringW (L\"";
     std::vector<std::string> commands;
     for (std::size_t at = trace.find(marker); at != std::string::npos; at = trace.find(marker, at + 1)) {

@@ -14,7 +14,6 @@ public:
     explicit MciTrace(std::filesystem::path file) : file_(std::move(file)) {}
 
     std::uintmax_t Size() const;
-    std::string TextSince(std::uintmax_t offset) const;
     // The command strings sent since `offset`, in order and unescaped; only whole lines count.
     std::vector<std::string> CommandsSince(std::uintmax_t offset) const;
 

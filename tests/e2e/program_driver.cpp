@@ -1,27 +1,24 @@
 #include "program_driver.h"
 
-#include <vector>
+#include <algorithm>
+#include <utility>
 
 namespace morvantis::e2e {
 namespace {
 
-std::wstring Widen(const std::string& utf8) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring wide(n > 0 ? n - 1 : 0, L'\0');
-    if (n > 1) MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), n);
+// A text of n bytes never takes more than n UTF-16 units, and a unit never more than 3 bytes.
+std::wstring Wide(const std::string& text, UINT codePage) {
+    std::wstring wide(text.size(), L'\0');
+    const int n = static_cast<int>(text.size());
+    wide.resize(std::max(0, MultiByteToWideChar(codePage, 0, text.data(), n, wide.data(), n)));
     return wide;
 }
 
-std::string Convert(const std::string& text, UINT from, UINT to) {
-    const int n = MultiByteToWideChar(from, 0, text.c_str(), -1, nullptr, 0);
-    if (n <= 1) return {};
-    std::wstring wide(n, L'\0');
-    MultiByteToWideChar(from, 0, text.c_str(), -1, wide.data(), n);
-    const int m = WideCharToMultiByte(to, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(m, '\0');
-    WideCharToMultiByte(to, 0, wide.c_str(), -1, out.data(), m, nullptr, nullptr);
-    out.resize(m - 1);
-    return out;
+std::string Narrow(const std::wstring& wide, UINT codePage) {
+    std::string text(wide.size() * 3, '\0');
+    const int n = static_cast<int>(wide.size()), size = static_cast<int>(text.size());
+    text.resize(std::max(0, WideCharToMultiByte(codePage, 0, wide.data(), n, text.data(), size, nullptr, nullptr)));
+    return text;
 }
 
 template <typename Predicate>
@@ -32,22 +29,6 @@ bool PollFor(DWORD milliseconds, Predicate done) {
         if (GetTickCount64() >= end) return false;
         Sleep(20);
     }
-}
-
-struct BoxSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindBoxOf(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<BoxSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && ClassNameOf(window) == "#32770" && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 std::string TextOf(HWND window) {
@@ -62,24 +43,13 @@ RunningProgram::RunningProgram(RunningProgram&& other) noexcept : process_(other
     other.process_ = nullptr;
 }
 
-RunningProgram& RunningProgram::operator=(RunningProgram&& other) noexcept {
-    if (this != &other) {
-        Kill();
-        process_ = other.process_;
-        id_ = other.id_;
-        other.process_ = nullptr;
-    }
-    return *this;
-}
-
-RunningProgram::~RunningProgram() { Kill(); }
 
 RunningProgram RunningProgram::Start(const std::string& path, const std::string& arguments) {
     RunningProgram program;
-    const std::wstring widePath = Widen(path);
+    const std::wstring widePath = Wide(path, CP_UTF8);
     std::wstring commandLine = L"\"" + widePath + L"\"";
-    if (!arguments.empty()) commandLine += L" " + Widen(arguments);
-    std::wstring folder = widePath.substr(0, widePath.find_last_of(L"\\/"));
+    if (!arguments.empty()) commandLine += L" " + Wide(arguments, CP_UTF8);
+    const std::wstring folder = widePath.substr(0, widePath.find_last_of(L"\\/"));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -101,14 +71,13 @@ std::optional<DWORD> RunningProgram::WaitForExit(DWORD milliseconds) {
 
 bool RunningProgram::Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
-void RunningProgram::Kill() {
+RunningProgram::~RunningProgram() {
     if (!process_) return;
     if (Running()) {
         TerminateProcess(process_, 99);
         WaitForSingleObject(process_, 5000);
     }
     CloseHandle(process_);
-    process_ = nullptr;
 }
 
 HWND WaitForWindow(const char* title, DWORD milliseconds) {
@@ -143,24 +112,30 @@ std::string ClassNameOf(HWND window) {
 }
 
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds) {
-    BoxSearch search{processId, nullptr};
+    // Searched for with the process id in, the box found out.
+    std::pair<DWORD, HWND> search{processId, nullptr};
+    auto boxOfProcess = [](HWND window, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<std::pair<DWORD, HWND>*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s->first || ClassNameOf(window) != "#32770" || !IsWindowVisible(window)) return TRUE;
+        s->second = window;
+        return FALSE;
+    };
     if (!PollFor(milliseconds, [&] {
-            search.found = nullptr;
-            EnumWindows(FindBoxOf, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            EnumWindows(boxOfProcess, reinterpret_cast<LPARAM>(&search));
+            return search.second != nullptr;
         }))
         return std::nullopt;
-    MessageBoxSeen seen;
-    seen.window = search.found;
-    seen.caption = TextOf(search.found);
+    MessageBoxSeen seen{search.second, TextOf(search.second), {}};
     // The text of a message box is its static control with the id 0xFFFF.
-    if (HWND text = GetDlgItem(search.found, 0xFFFF)) seen.text = TextOf(text);
+    if (HWND text = GetDlgItem(search.second, 0xFFFF)) seen.text = TextOf(text);
     return seen;
 }
 
 void DismissMessageBox(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
 
-std::string ToUtf8(const std::string& ansi) { return Convert(ansi, CP_ACP, CP_UTF8); }
-std::string ToAnsi(const std::string& utf8) { return Convert(utf8, CP_UTF8, CP_ACP); }
+std::string ToUtf8(const std::string& ansi) { return Narrow(Wide(ansi, CP_ACP), CP_UTF8); }
+std::string ToAnsi(const std::string& utf8) { return Narrow(Wide(utf8, CP_UTF8), CP_ACP); }
 
 }  // namespace morvantis::e2e

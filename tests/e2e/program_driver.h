@@ -13,7 +13,6 @@ class RunningProgram {
 public:
     RunningProgram() = default;
     RunningProgram(RunningProgram&& other) noexcept;
-    RunningProgram& operator=(RunningProgram&& other) noexcept;
     ~RunningProgram();  // kills a program that is still running
 
     // Starts `path` (UTF-8) with `arguments`, in the program's own folder.
@@ -24,7 +23,6 @@ public:
     // The exit code once the program has ended within `milliseconds`; nothing if it still runs.
     std::optional<DWORD> WaitForExit(DWORD milliseconds);
     bool Running() const;
-    void Kill();
 
 private:
     HANDLE process_ = nullptr;

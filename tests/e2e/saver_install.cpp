@@ -27,6 +27,4 @@ void WriteSetting(const fs::path& folder, const std::string& keyUtf8, const std:
     WritePrivateProfileStringA("Section", ToAnsi(keyUtf8).c_str(), ToAnsi(valueUtf8).c_str(), ini.c_str());
 }
 
-void ClearTextures() { fs::remove_all(kTextureFolder); }
-
 }  // namespace morvantis::e2e

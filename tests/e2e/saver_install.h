@@ -20,6 +20,5 @@ fs::path InstallSaver(const std::string& name, bool withRenderer = true);
 std::string HostPath(const fs::path& folder);
 // Writes one key of the settings file beside the host, in the system code page.
 void WriteSetting(const fs::path& folder, const std::string& keyUtf8, const std::string& valueUtf8);
-void ClearTextures();
 
 }  // namespace morvantis::e2e
