@@ -1,5 +1,6 @@
 #include "renderer/surface_motion.h"
 
+#include <array>
 #include <cmath>
 
 namespace morvantis {
@@ -10,10 +11,10 @@ constexpr int kDiagonals = 2 * kGridSize - 1;  // d = row + column runs from 0 t
 // The motion depends on a vertex only through its row or its diagonal, so each frame needs
 // at most a few hundred sines and cosines instead of two or three per vertex.
 struct WaveTables {
-    double cosSpinDiagonal[kDiagonals];
-    double sinSpinDiagonal[kDiagonals];
-    double sinTiltDiagonal[kDiagonals];
-    double cosSpinRow[kGridSize];
+    std::array<double, kDiagonals> cosSpinDiagonal;
+    std::array<double, kDiagonals> sinSpinDiagonal;
+    std::array<double, kDiagonals> sinTiltDiagonal;
+    std::array<double, kGridSize> cosSpinRow;
 };
 
 double Radians(int steps, float angle) {

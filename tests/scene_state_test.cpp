@@ -63,6 +63,9 @@ TEST(Frame, TheFirstFrameLooksFromTheStartAndDrawsSpheresBeforeTheirBounce) {
     EXPECT_EQ(first.eye.x, 90.0f);
     EXPECT_EQ(first.eye.y, 70.0f);
     EXPECT_EQ(first.eye.z, 0.0f);
+    // A quarter of the way round, cos(90 * 0.01745) is not quite 0.
+    EXPECT_NEAR(CameraFor(90.0f).x, 0.026670, 1e-6);
+    EXPECT_NEAR(CameraFor(90.0f).z, 89.999996, 1e-5);
     EXPECT_FLOAT_EQ(state->scene.angles.orbitAngle, 0.4f);
     EXPECT_TRUE(first.fogChanged);
     EXPECT_FLOAT_EQ(first.fogStart, 0.3f);
