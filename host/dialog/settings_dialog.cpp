@@ -13,8 +13,7 @@ constexpr int kTwipsPerPixel = 15;
 
 KindControls ControlsForKind(int kind) {
     KindControls controls;
-    if (kind < 0 || kind > 2) return controls;
-    controls.markSelected[static_cast<std::size_t>(kind)] = true;
+    for (int k = 0; k < 3; ++k) controls.markSelected[static_cast<std::size_t>(k)] = k == kind;
     controls.repeatEnabled = kind == 1;
     controls.fileButtonEnabled = kind == 2;
     return controls;
