@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     const bool read = ReadOnce(argv[1], error);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("%s: %s in %.3f s, peak memory %.1f MiB (%.1f MiB before reading)\n", argv[1],
-                read ? "read" : error.c_str(), seconds, PeakMiB(), before);
+    std::printf("%s: %s in %.1f ms, peak memory %.1f MiB (%.1f MiB before reading)\n", argv[1],
+                read ? "read" : error.c_str(), seconds * 1000.0, PeakMiB(), before);
     return read ? 0 : 1;
 }

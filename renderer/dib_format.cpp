@@ -79,7 +79,20 @@ bool IsSupportedDibFormat(std::uint32_t headerSize, std::uint16_t bitCount,
     }
 }
 
-DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) {
+std::uint64_t DibHeadersEnd(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) return kDibFileHeaderSize + 4;  // whether there is a file header is not known yet
+    const std::size_t headerPos = data[0] == 'B' && data[1] == 'M' ? kDibFileHeaderSize : 0;
+    if (size < headerPos + 4) return headerPos + 4;
+    const std::uint8_t* h = data + headerPos;
+    const std::uint32_t headerSize = ReadU32(h);
+    if (headerSize != kDibCoreHeaderSize && headerSize != kDibInfoHeaderSize) return headerPos + 4;  // refused
+    if (size < headerPos + headerSize) return headerPos + headerSize;
+    const std::uint64_t entries = DibPaletteSize(h, headerSize) & 0xFFFFu;
+    const bool masks = headerSize == kDibInfoHeaderSize && ReadU32(h + 16) == kDibBitfields;
+    return headerPos + headerSize + (masks ? 12 : 0) + entries * (headerSize == kDibCoreHeaderSize ? 3 : 4);
+}
+
+DibParseResult ParseDib(const std::uint8_t* data, std::size_t size, std::uint64_t fileSize) {
     DibLayout layout;
     std::size_t headerPos = 0;
     std::uint64_t filePixelOffset = 0;
@@ -118,17 +131,16 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) {
     }
 
     // Masks and palette: everything here must lie inside the file before a byte is copied.
+    const std::uint64_t tableEnd = DibHeadersEnd(data, size);
+    if (tableEnd > size) return Fail(kDibTruncated);
     const std::uint32_t entries = DibPaletteSize(h, headerSize) & 0xFFFFu;
     const std::size_t entrySize = headerSize == kDibCoreHeaderSize ? 3 : 4;
     layout.hasMasks = headerSize == kDibInfoHeaderSize && info.compression == kDibBitfields;
-    const std::size_t maskBytes = layout.hasMasks ? 12 : 0;
-    const std::size_t tableEnd = headerPos + headerSize + maskBytes + entries * entrySize;
-    if (tableEnd > size) return Fail(kDibTruncated);
     const std::uint8_t* m = h + headerSize;
     if (layout.hasMasks) {
         for (int i = 0; i < 3; ++i) layout.masks[i] = ReadU32(m + 4 * i);
     }
-    const std::uint8_t* table = m + maskBytes;
+    const std::uint8_t* table = m + (layout.hasMasks ? 12 : 0);
     layout.palette.resize(std::size_t{entries} * 4);
     for (std::uint32_t i = 0; i < entries; ++i) {
         const std::uint8_t* src = table + i * entrySize;
@@ -143,7 +155,7 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) {
     if (headerSize == kDibCoreHeaderSize) info.clrImportant = entries;
 
     const std::uint64_t pixelOffset = layout.hasFileHeader ? filePixelOffset : tableEnd;
-    if (pixelOffset > size) return Fail(kDibTruncated);
+    if (pixelOffset > fileSize) return Fail(kDibTruncated);
     layout.pixelOffset = static_cast<std::size_t>(pixelOffset);
 
     if (info.width <= 0 || info.height == 0) return Fail(kDibConversionError);
@@ -162,10 +174,11 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) {
     if (layout.hasMasks && (layout.masks[0] == 0 || layout.masks[1] == 0 || layout.masks[2] == 0))
         return Fail(kDibConversionError);
 
-    const std::size_t available = size - layout.pixelOffset;
+    const std::uint64_t available = fileSize - pixelOffset;
     if (rle) {
-        layout.pixelBytes = available;
-        if (info.sizeImage != 0 && info.sizeImage < available) layout.pixelBytes = info.sizeImage;
+        const std::uint64_t bytes = info.sizeImage != 0 ? std::min<std::uint64_t>(info.sizeImage, available) : available;
+        if (bytes > kDibMaxRleBytes) return Fail(kDibOutOfMemory);
+        layout.pixelBytes = static_cast<std::size_t>(bytes);
     } else {
         const std::uint64_t needed = DibRowStride(info.width, info.bitCount) *
                                      static_cast<std::uint64_t>(rows);

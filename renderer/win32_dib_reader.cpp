@@ -5,6 +5,7 @@
 #include <new>
 #include <vector>
 
+#include "renderer/dib_decode.h"
 #include "renderer/dib_format.h"
 
 namespace morvantis {
@@ -122,6 +123,7 @@ std::optional<RgbImage> ReadDibImage(const std::string& path, DibMessageSink sin
             }
             src += width % 4;
         }
+        WidenNarrowChannels(layout, image);
         result = std::move(image);
     } while (false);
 
