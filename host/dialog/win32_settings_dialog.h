@@ -7,8 +7,9 @@
 // over their persistent background pictures and hit-test them themselves. The combo box is a
 // Windows combo box; the three buttons are the gradient Command buttons.
 //
-// The program needs host/win32_resources.cpp, host/win32_window_effects.cpp and the resources
-// of host/resources.rc linked with this; no OS header is included here.
+// The program needs host/win32_resources.cpp, host/win32_window_effects.cpp,
+// host/dialog/win32_web_page.cpp and the resources of host/resources.rc linked with this; no OS
+// header is included here.
 #pragma once
 
 #include <memory>
