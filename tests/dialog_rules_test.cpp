@@ -69,8 +69,8 @@ TEST(SettingsDialogRules, BackgroundRowsFollowTheSineOfEveryRow) {
 
 TEST(SettingsDialogRules, TilesFillColumnByColumnAndOverrunEveryEdge) {
     // A tile that starts exactly on the bottom or right edge is not the last one.
-    EXPECT_EQ(TileOrigins(4, 3, 4, 3), (std::vector<Point>{{0, 0}, {0, 3}, {0, 6}, {4, 0}, {4, 3}, {4, 6},
-                                                            {8, 0}, {8, 3}, {8, 6}}));
+    EXPECT_EQ(TileOrigins(1, 1, 1, 1),
+              (std::vector<Point>{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}}));
     EXPECT_EQ(TileOrigins(465, 161, kPanelTextureWidth, kPanelTextureHeight).size(), 20u);  // 2 columns of 10
     EXPECT_TRUE(TileOrigins(10, 10, 0, 5).empty() && TileOrigins(10, 10, 5, 0).empty()) << "no texture, no tiles";
 }

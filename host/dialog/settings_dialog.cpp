@@ -13,7 +13,7 @@ constexpr int kTwipsPerPixel = 15;
 
 KindControls ControlsForKind(int kind) {
     KindControls controls;
-    for (int k = 0; k < 3; ++k) controls.markSelected[static_cast<std::size_t>(k)] = k == kind;
+    controls.markSelected = {kind == 0, kind == 1, kind == 2};
     controls.repeatEnabled = kind == 1;
     controls.fileButtonEnabled = kind == 2;
     return controls;
@@ -43,7 +43,6 @@ std::int16_t RepeatFromText(const std::string& text) {
 
 std::vector<BackgroundRow> BackgroundRows(int clientHeight) {
     std::vector<BackgroundRow> rows;
-    if (clientHeight < 0) return rows;
     const double k = clientHeight / 3.142;
     for (int y = 0; y <= clientHeight; ++y) {
         const double v = std::fabs(std::sin(y / k) * 220.0);
