@@ -599,8 +599,6 @@ bool SettingsDialog::MarkSelected(int kind) const {
     return kind >= 0 && kind < 3 && form_->imgBgmSelected[static_cast<std::size_t>(kind)];
 }
 
-std::string SettingsDialog::FileLabelCaption() const { return form_->fileCaption; }
-
 void RunSettingsDialog(Settings& settings, ProfileStore& store, const std::string& hostFolder) {
     if (std::unique_ptr<SettingsDialog> dialog = SettingsDialog::Show(settings, store, hostFolder))
         dialog->RunModal();

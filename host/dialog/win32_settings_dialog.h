@@ -56,10 +56,8 @@ public:
     HWND__* Control(int id) const;
     button::CommandButton* Button(int id) const;
 
-    // What the windowless controls show: whether Img_BGM(kind) holds the selected mark, and
-    // the caption of lbl_Fname (UTF-8).
+    // Whether the windowless Img_BGM(kind) holds the selected mark.
     bool MarkSelected(int kind) const;
-    std::string FileLabelCaption() const;
 
     struct Form;  // the window's state and event procedures
 

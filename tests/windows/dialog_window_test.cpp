@@ -1,11 +1,10 @@
 // The settings dialog as a real window in this process, under Wine with code page 932: its
 // controls and background, choosing a kind with a mouse press, the opening and closing
-// animation, the link, the file-open dialog, and the bytes that "設定" writes (and that
-// "ｷｬﾝｾﾙ" and the close box leave alone).
+// animation, the link, and the bytes that "設定" writes (and that "ｷｬﾝｾﾙ" and the close box
+// leave alone). The file-open dialog is driven in the end-to-end test.
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <dlgs.h>
 
 #include <filesystem>
 #include <fstream>
@@ -70,7 +69,6 @@ protected:
     void TearDown() override {
         dialog.reset();
         Pump();
-        SetCurrentDirectoryW(fs::temp_directory_path().c_str());  // the file dialog moves into its folder
         fs::remove_all(folder);
     }
 
@@ -186,41 +184,6 @@ TEST_F(SettingsDialogWindowTest, SetWritesTheThreeKeysInOrderAndCancelOrTheClose
                                  c.stored + "\r\n" + fileKey + "=C:\\\x8B\xC8\\a b.mp3\r\n"
                            : kept);
     }
-}
-
-// The file-open dialog, driven from a timer while it runs modally in this thread: a name typed
-// in and OK, or Cancel when there is none. The name has no folder: it is found only in the
-// folder the dialog starts in.
-const wchar_t* fileToChoose = nullptr;
-bool fileDialogSeen = false;
-
-void CALLBACK DriveFileDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND box = FindWindowW(L"#32770", nullptr);
-    if (!box || !IsWindowVisible(box)) return;
-    KillTimer(nullptr, timer);
-    fileDialogSeen = true;
-    if (fileToChoose) SetDlgItemTextW(box, edt1, fileToChoose), SetDlgItemTextW(box, cmb13, fileToChoose);
-    PostMessageW(box, WM_COMMAND, fileToChoose ? IDOK : IDCANCEL, 0);
-}
-
-TEST_F(SettingsDialogWindowTest, FileDialogStartsInTheMusicFolderAndOnlyAChoiceChangesTheFile) {
-    const fs::path music = folder / L"曲";
-    fs::create_directories(music);
-    std::ofstream(music / L"my song.mp3") << "not really music";
-    settings.BgmKind = 2;
-    settings.BgmFile = u8"C:\\old.wav";
-    settings.BgmFolder = music.u8string();
-    Open();
-    for (const wchar_t* choice : {static_cast<const wchar_t*>(nullptr), L"my song.mp3"}) {
-        fileToChoose = choice;
-        fileDialogSeen = false;
-        SetTimer(nullptr, 0, 100, DriveFileDialog);
-        Click(SettingsDialog::kFileButtonId);
-        ASSERT_TRUE(fileDialogSeen);
-        EXPECT_EQ(fs::u8path(settings.BgmFile), choice ? music / choice : fs::path(L"C:\\old.wav"));
-        EXPECT_EQ(dialog->FileLabelCaption(), settings.BgmFile);
-    }
-    EXPECT_EQ(fs::u8path(settings.BgmFolder), music);
 }
 
 }  // namespace
