@@ -20,9 +20,8 @@ KindControls ControlsForKind(int kind) {
 }
 
 std::optional<int> KindElementAt(int x, int y) {
-    for (int kind = 0; kind < 3; ++kind) {
-        const std::size_t i = static_cast<std::size_t>(kind);
-        if (kImgBgm[i].Contains(x, y) || kLblBgm[i].Contains(x, y)) return kind;
+    for (const std::size_t kind : {0u, 1u, 2u}) {
+        if (kImgBgm[kind].Contains(x, y) || kLblBgm[kind].Contains(x, y)) return static_cast<int>(kind);
     }
     return std::nullopt;
 }
