@@ -8,23 +8,16 @@
 #include <string>
 
 namespace morvantis::testing {
-
 inline const std::string kBmpSuite = std::string(MORVANTIS_TESTDATA_DIR) + "/bmpsuite/";
-
-inline bool BmpSuitePresent() { return std::filesystem::exists(kBmpSuite + "INDEX.tsv"); }
-
-inline std::string BmpSuiteMissing() {
-    return "the BMP suite is missing: no " + kBmpSuite +
-           "INDEX.tsv (point MORVANTIS_TESTDATA_DIR at the folder that holds bmpsuite/)";
-}
-
+inline const std::string kBmpSuiteMissing = "the BMP suite is missing: no " + kBmpSuite +
+                                            "INDEX.tsv (point MORVANTIS_TESTDATA_DIR at the folder that holds bmpsuite/)";
 }  // namespace morvantis::testing
 
 // Leaves the calling test, skipped or failed, when the suite is not there.
 #ifdef MORVANTIS_REQUIRE_TESTDATA
 #define MORVANTIS_NEEDS_BMP_SUITE() \
-    if (!::morvantis::testing::BmpSuitePresent()) FAIL() << ::morvantis::testing::BmpSuiteMissing()
+    if (!std::filesystem::exists(::morvantis::testing::kBmpSuite + "INDEX.tsv")) FAIL() << ::morvantis::testing::kBmpSuiteMissing
 #else
 #define MORVANTIS_NEEDS_BMP_SUITE() \
-    if (!::morvantis::testing::BmpSuitePresent()) GTEST_SKIP() << ::morvantis::testing::BmpSuiteMissing()
+    if (!std::filesystem::exists(::morvantis::testing::kBmpSuite + "INDEX.tsv")) GTEST_SKIP() << ::morvantis::testing::kBmpSuiteMissing
 #endif

@@ -145,7 +145,6 @@ TEST(ButtonCaption, TheBoxKeepsItsHeightAndSitsHalfTheFreeHeightLessTwentyTwipsD
 
 CaptionFont OtherFont() {
     CaptionFont font = DialogFont();
-    font.face = "Tahoma";
     font.italic = true;
     return font;
 }

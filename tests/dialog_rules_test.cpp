@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -22,31 +23,20 @@ TEST(SettingsDialogRules, AKindSelectsItsMarkAndEnablesOnlyItsOwnControl) {
 }
 
 TEST(SettingsDialogRules, MarksAndLabelsStandForTheirKindUpToTheirLastPixel) {
-    const struct {
-        int x, y;
-        std::optional<int> kind;
-    } cases[] = {
-        {28, 56, 1}, {86, 68, 1}, {40, 60, std::nullopt}, {87, 60, std::nullopt},  // CD: corners, gap, past
-        {65, 88, 0}, {66, 80, std::nullopt}, {39, 107, 2}, {104, 100, std::nullopt},
-        {50, 69, std::nullopt}, {120, 60, std::nullopt},  // between the rows; the combo box
-    };
-    for (const auto& c : cases) EXPECT_EQ(KindElementAt(c.x, c.y), c.kind) << c.x << ", " << c.y;
+    const std::optional<int> none;  // CD: corners, gap, past; none; file; between the rows; the combo box
+    for (const auto& [x, y, kind] : {std::tuple{28, 56, std::optional{1}}, {86, 68, 1}, {40, 60, none}, {87, 60, none},
+                                     {65, 88, 0}, {66, 80, none}, {39, 107, 2}, {104, 100, none}, {50, 69, none}, {120, 60, none}})
+        EXPECT_EQ(KindElementAt(x, y), kind) << x << ", " << y;
 }
 
 TEST(SettingsDialogRules, RepeatTrackTextsBothWays) {
     std::vector<std::string> items{""};
     for (int i = 1; i <= 30; ++i) items.push_back(std::to_string(i));
     EXPECT_EQ(RepeatListItems(), items);
-    EXPECT_EQ(FormatRepeat(0), "");
-    EXPECT_EQ(FormatRepeat(12), "12");
-    const struct {
-        const char* text;
-        int stored;
-    } cases[] = {
-        {"7", 7}, {"2.5", 2}, {"3.5", 4}, {"", 0}, {"abc", 0},
-        {"32767", 32767}, {"-32768", -32768}, {"40000", 0}, {"-40000", 0},  // beyond 16 bits: no track
-    };
-    for (const auto& c : cases) EXPECT_EQ(RepeatFromText(c.text), c.stored) << '"' << c.text << '"';
+    EXPECT_EQ(FormatRepeat(0) + "," + FormatRepeat(12), ",12");
+    for (const auto& [text, stored] : {std::pair{"7", 7}, {"2.5", 2}, {"3.5", 4}, {"", 0}, {"abc", 0}, {"32767", 32767},
+                                       {"-32768", -32768}, {"40000", 0}, {"-40000", 0}})  // beyond 16 bits: no track
+        EXPECT_EQ(RepeatFromText(text), stored) << '"' << text << '"';
 }
 
 TEST(SettingsDialogRules, BackgroundRowsFollowTheSineOfEveryRow) {

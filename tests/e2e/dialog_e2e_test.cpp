@@ -22,20 +22,6 @@ namespace {
 using host::SettingsDialog;
 
 const MciTrace kTrace(fs::u8path(MORVANTIS_MCI_TRACE));
-const char kDialogCaption[] = u8"<モルヴァンティス>";
-
-// The first MCI command string sent after `offset`; empty until its line is whole.
-std::string FirstMciCommandSince(std::uintmax_t offset) {
-    const std::vector<std::string> commands = kTrace.CommandsSince(offset);
-    return commands.empty() ? std::string() : commands.front();
-}
-
-// The dialog once it is shown: its window exists, with the caption, before its controls do.
-HWND WaitForDialog() {
-    HWND dialog = WaitForWindow(kDialogCaption, kStartTime);
-    for (int i = 0; i < 200 && dialog && !IsWindowVisible(dialog); ++i) Sleep(25);
-    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
-}
 
 // A press of the left button on a gradient button, as the pointer would make it.
 void ClickButton(HWND button) {
@@ -54,8 +40,9 @@ TEST(SaverDialog, ConfigureModeTurnsOtherStartsAwayAndTheFileItStoresIsPlayedByT
     WriteSetting(folder, u8"BGMﾌｧｲﾙ", (music / "old.mp3").u8string());  // the file dialog starts in its folder
 
     RunningProgram configure = RunningProgram::Start(HostPath(folder), "/c:1234");
-    HWND dialog = WaitForDialog();
-    ASSERT_NE(dialog, nullptr);
+    HWND dialog = WaitForWindow(u8"<モルヴァンティス>", kStartTime);
+    for (int i = 0; i < 200 && dialog && !IsWindowVisible(dialog); ++i) Sleep(25);  // shown once its controls are
+    ASSERT_TRUE(dialog && IsWindowVisible(dialog));
     EXPECT_EQ(ClassNameOf(dialog), "Morvantis_P");
     for (const char* line : {"/s", "/c", ""}) {
         RunningProgram second = RunningProgram::Start(HostPath(folder), line);
@@ -86,11 +73,12 @@ TEST(SaverDialog, ConfigureModeTurnsOtherStartsAwayAndTheFileItStoresIsPlayedByT
     RunningProgram saver = RunningProgram::Start(HostPath(folder), "/s");
     HWND renderer = WaitForWindow("Morvantis_VC", kStartTime);
     ASSERT_NE(renderer, nullptr);
-    std::string played;
-    for (int i = 0; i < 200 && (played = FirstMciCommandSince(before)).empty(); ++i) Sleep(50);
+    std::vector<std::string> played;  // MCI command strings, once their lines are whole
+    for (int i = 0; i < 200 && (played = kTrace.CommandsSince(before)).empty(); ++i) Sleep(50);
     PostMessageA(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(saver.WaitForExit(kEndTime), std::optional<DWORD>(0));
-    EXPECT_EQ(played, "open \"" + (music / "my song.mp3").u8string() + "\" type MPEGVideo Alias MP3Play");
+    ASSERT_FALSE(played.empty());
+    EXPECT_EQ(played.front(), "open \"" + (music / "my song.mp3").u8string() + "\" type MPEGVideo Alias MP3Play");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The settings dialog as a real window in this process, under Wine with code page 932: its
-// controls and background, choosing a kind with a mouse press, the opening and closing
-// animation, the link, and the bytes that "設定" writes (and that "ｷｬﾝｾﾙ" and the close box
-// leave alone). The file-open dialog is driven in the end-to-end test.
+// controls and background, choosing a kind with a mouse press, its gradient buttons as windows,
+// the opening and closing animation, the link, and the bytes that "設定" writes (and that
+// "ｷｬﾝｾﾙ" and the close box leave alone). The file-open dialog is driven end to end.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -42,14 +42,10 @@ void OpenWebPage(HWND owner, const std::string& address) { effects.push_back(Cal
 namespace {
 
 namespace fs = std::filesystem;
+using button::StateFocused, button::StateFocusedHover, button::StateNormal;
 
 const wchar_t kCaption[] = L"<モルヴァンティス>";
-const std::wstring kOpened = std::wstring(L"ZoomOpen ") + kCaption + L" 300,200", kClosed = L"ZoomClose " + std::wstring(kCaption) + L" ";
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
+const std::wstring kOpened = L"ZoomOpen " + std::wstring(kCaption) + L" 300,200", kClosed = L"ZoomClose " + std::wstring(kCaption) + L" ";
 
 // A mouse button pressed and released at a point of a window.
 void Press(HWND window, UINT down, int x, int y) {
@@ -61,23 +57,18 @@ class SettingsDialogWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(GetACP(), 932u) << "run under the Japanese locale (scripts/wine-run.sh)";
-        folder = fs::temp_directory_path() / (L"設定試験_" + std::to_wstring(GetCurrentProcessId()));
         fs::remove_all(folder);
         fs::create_directories(folder);
-        settings.BgmFolder = folder.u8string();
     }
     void TearDown() override {
         dialog.reset();
-        Pump();
         fs::remove_all(folder);
     }
-
     void Open() {
         effects.clear();
         SetCursorPos(300, 200);
         dialog = SettingsDialog::Show(settings, store, folder.u8string());
         ASSERT_NE(dialog, nullptr);
-        Pump();
     }
     HWND Control(int id) const { return dialog->Control(id); }
     // The marks and the enabled controls that `kind` selects.
@@ -86,20 +77,15 @@ protected:
         EXPECT_EQ(IsWindowEnabled(Control(SettingsDialog::kRepeatId)) != FALSE, kind == 1) << "combo box";
         EXPECT_EQ(dialog->Button(SettingsDialog::kFileButtonId)->Core().isEnabled(), kind == 2) << "file button";
     }
-    void Click(int buttonId) {
-        SendMessageW(Control(buttonId), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));  // the pointer arrives first
-        Press(Control(buttonId), WM_LBUTTONDOWN, 5, 5);
-        Pump();
-    }
     fs::path Ini() const { return folder / L"モルヴァンティス.ini"; }
 
-    fs::path folder;
+    const fs::path folder = fs::temp_directory_path() / (L"設定試験_" + std::to_wstring(GetCurrentProcessId()));
     Settings settings;
     Win32ProfileStore store;
     std::unique_ptr<SettingsDialog> dialog;
 };
 
-TEST_F(SettingsDialogWindowTest, OpensWithItsLayoutAndBackgroundAndAPressOnAMarkOrALabelChoosesTheKind) {
+TEST_F(SettingsDialogWindowTest, OpensWithItsLayoutAndBackgroundAndPressesOnMarksLabelsButtonsAndTheLink) {
     settings.BgmKind = 7;  // hand-edited
     Open();
     HWND window = dialog->Hwnd();
@@ -107,9 +93,6 @@ TEST_F(SettingsDialogWindowTest, OpensWithItsLayoutAndBackgroundAndAPressOnAMark
     EXPECT_EQ(effects, std::vector<std::wstring>{kOpened});
     ExpectKind(7);  // no mark, nothing enabled
     EXPECT_EQ(SendMessageW(Control(SettingsDialog::kRepeatId), CB_GETCOUNT, 0, 0), 31);
-    RECT client{};
-    GetClientRect(window, &client);
-    EXPECT_EQ(std::make_pair(client.right, client.bottom), std::make_pair(494l, 246l));
     const struct {
         int id;
         std::vector<LONG> place;  // left, top, width, height in the parent's client area
@@ -118,8 +101,10 @@ TEST_F(SettingsDialogWindowTest, OpensWithItsLayoutAndBackgroundAndAPressOnAMark
         {SettingsDialog::kCancelButtonId, {400, 200, 81, 25}}, {SettingsDialog::kRepeatId, {112, 52, 41, 20}},
         {SettingsDialog::kFileButtonId, {112, 92, 41, 21}},
     };
+    RECT r{};
+    GetClientRect(window, &r);
+    EXPECT_EQ(r.right, 494);
     for (const auto& c : controls) {
-        RECT r{};
         GetWindowRect(Control(c.id), &r);
         MapWindowPoints(nullptr, GetParent(Control(c.id)), reinterpret_cast<POINT*>(&r), 2);
         EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}), c.place) << c.id;
@@ -127,7 +112,7 @@ TEST_F(SettingsDialogWindowTest, OpensWithItsLayoutAndBackgroundAndAPressOnAMark
     std::vector<COLORREF> shown, gradient;
     HDC dc = GetDC(window);
     for (const dialog::BackgroundRow& row : dialog::BackgroundRows(246)) {
-        gradient.push_back(row.y < 246 ? RGB(row.red, row.green, row.blue) : CLR_INVALID);  // 246: below the client
+        gradient.push_back(row.y < 246 ? RGB(row.red, row.green, row.blue) : CLR_INVALID);  // 246 high: row 246 is not in it
         shown.push_back(GetPixel(dc, 4, row.y));
     }
     ReleaseDC(window, dc);
@@ -146,6 +131,29 @@ TEST_F(SettingsDialogWindowTest, OpensWithItsLayoutAndBackgroundAndAPressOnAMark
         EXPECT_EQ(settings.BgmKind, p.kind);
         ExpectKind(p.kind);
     }
+    // A gradient button as a window, its Click counted here: a press takes the focus and the
+    // capture, the release clicks (keys never do), the poll keeps the hover while the pointer is
+    // on the caption and ends it elsewhere; the other mouse buttons click without the focus.
+    button::CommandButton& set = *dialog->Button(SettingsDialog::kSetButtonId);
+    int clicks = 0;
+    set.OnClick([&] { ++clicks; });
+    auto send = [&](UINT message) { SendMessageW(set.Hwnd(), message, message == WM_TIMER, MAKELPARAM(20, 10)); };  // timer 1: the poll
+    send(WM_MOUSEMOVE);
+    send(WM_LBUTTONDOWN);
+    EXPECT_EQ(std::make_pair(GetFocus(), GetCapture()), std::make_pair(set.Hwnd(), set.Hwnd()));
+    send(WM_LBUTTONUP);
+    for (const UINT message : {WM_KEYDOWN, WM_CHAR, WM_KEYUP}) SendMessageW(set.Hwnd(), message, VK_RETURN, 1);
+    GetWindowRect(set.Hwnd(), &r);
+    SetCursorPos((r.left + r.right) / 2, r.top + 10);
+    send(WM_TIMER);
+    EXPECT_EQ(set.Core().buttonState(), StateFocusedHover) << "the pointer on the caption";
+    SetCursorPos(300, 200);
+    send(WM_TIMER);
+    const std::uint8_t pointerElsewhere = set.Core().buttonState();
+    SetFocus(window);
+    for (const UINT message : {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MBUTTONUP}) send(message);
+    EXPECT_EQ(std::make_tuple(clicks, GetCapture(), pointerElsewhere, GetFocus(), set.Core().buttonState()),
+              std::make_tuple(3, HWND{}, std::uint8_t{StateFocused}, window, std::uint8_t{StateNormal}));
     Press(window, WM_LBUTTONDOWN, 14, 210);
     EXPECT_EQ(effects.back(), Called(L"OpenWebPage", window, dialog::kAuthorPage));
     EXPECT_FALSE(fs::exists(Ini())) << "choosing writes nothing";
@@ -174,7 +182,7 @@ TEST_F(SettingsDialogWindowTest, SetWritesTheThreeKeysInOrderAndCancelOrTheClose
         Open();
         ExpectKind(c.kind);
         if (c.text) SetWindowTextW(Control(SettingsDialog::kRepeatId), c.text);
-        if (c.button) Click(c.button);
+        if (c.button) SendMessageW(Control(c.button), WM_MOUSEMOVE, 0, 0), Press(Control(c.button), WM_LBUTTONDOWN, 5, 5);
         if (!c.button) SendMessageW(dialog->Hwnd(), WM_CLOSE, 0, 0);
         EXPECT_FALSE(dialog->IsOpen());
         EXPECT_EQ(effects, (std::vector<std::wstring>{kOpened, kClosed}));
