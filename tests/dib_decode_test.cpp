@@ -104,11 +104,7 @@ TEST(DibSuite, FilesDecodeLikeTheirReferencesOrAreRefusedWithAKnownText) {
     int compared = 0;
     for (const auto& [path, row] : index) {
         SCOPED_TRACE(path);
-        const DibResult r = Decode(ReadBytes(kBmpSuite + path)), fromFile = ReadDibFile(kBmpSuite + path);
-        EXPECT_EQ(fromFile.error, r.error);
-        EXPECT_TRUE(fromFile.image.has_value() == r.image.has_value() &&
-                    (!r.image || fromFile.image->pixels == r.image->pixels))
-            << "read from the file, not as from memory";
+        const DibResult r = ReadDibFile(kBmpSuite + path);
         if (!r.image) {
             EXPECT_EQ(texts.count(r.error), 1u) << r.error;
             EXPECT_TRUE(path[0] != 'g' || (r.error == kDibUnknownFormat && row[1].size() == 3)) << "a newer header";
