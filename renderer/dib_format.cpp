@@ -176,7 +176,8 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size, std::uint64_
 
     const std::uint64_t available = fileSize - pixelOffset;
     if (rle) {
-        const std::uint64_t bytes = info.sizeImage != 0 ? std::min<std::uint64_t>(info.sizeImage, available) : available;
+        const std::uint64_t bytes =
+            info.sizeImage != 0 ? std::min<std::uint64_t>(info.sizeImage, available) : available;
         if (bytes > kDibMaxRleBytes) return Fail(kDibOutOfMemory);
         layout.pixelBytes = static_cast<std::size_t>(bytes);
     } else {

@@ -9,15 +9,16 @@
 
 namespace morvantis::testing {
 inline const std::string kBmpSuite = std::string(MORVANTIS_TESTDATA_DIR) + "/bmpsuite/";
-inline const std::string kBmpSuiteMissing = "the BMP suite is missing: no " + kBmpSuite +
-                                            "INDEX.tsv (point MORVANTIS_TESTDATA_DIR at the folder that holds bmpsuite/)";
+inline const bool kBmpSuiteMissing = !std::filesystem::exists(kBmpSuite + "INDEX.tsv");
+inline const std::string kBmpSuiteWhy = "the BMP suite is missing: no " + kBmpSuite +
+                                        "INDEX.tsv (point MORVANTIS_TESTDATA_DIR at the folder holding bmpsuite/)";
 }  // namespace morvantis::testing
 
 // Leaves the calling test, skipped or failed, when the suite is not there.
 #ifdef MORVANTIS_REQUIRE_TESTDATA
 #define MORVANTIS_NEEDS_BMP_SUITE() \
-    if (!std::filesystem::exists(::morvantis::testing::kBmpSuite + "INDEX.tsv")) FAIL() << ::morvantis::testing::kBmpSuiteMissing
+    if (::morvantis::testing::kBmpSuiteMissing) FAIL() << ::morvantis::testing::kBmpSuiteWhy
 #else
 #define MORVANTIS_NEEDS_BMP_SUITE() \
-    if (!std::filesystem::exists(::morvantis::testing::kBmpSuite + "INDEX.tsv")) GTEST_SKIP() << ::morvantis::testing::kBmpSuiteMissing
+    if (::morvantis::testing::kBmpSuiteMissing) GTEST_SKIP() << ::morvantis::testing::kBmpSuiteWhy
 #endif

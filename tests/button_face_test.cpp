@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <string>
+#include <tuple>
 
 #include "host/button/fake_face.h"
 #include "host/button/pixel_surface.h"
@@ -14,12 +13,6 @@ namespace morvantis::button {
 namespace {
 
 using P = StatePicture;
-
-std::string Hex(Rgb8 c) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02X%02X%02X", c.r, c.g, c.b);
-    return text;
-}
 
 
 PixelSurface Painted(std::int32_t w, std::int32_t h, StatePicture picture, bool reversed) {
@@ -30,24 +23,24 @@ PixelSurface Painted(std::int32_t w, std::int32_t h, StatePicture picture, bool 
 
 TEST(ButtonFace, GradientRowsStepByOneOverHeightMinusOneAndAreTruncated) {
     // Rows of a 25-pixel face as GDI paints them (observed under Wine): 1/24 of the way per row.
-    const struct {
-        int h, row;
-        const char *normal, *reversed;
-    } rows[] = {{25, 4, "F5F5F8", "CFCEDD"}, {25, 12, "E2E2EB", "E2E2EB"}, {25, 20, "CFCEDD", "F5F5F8"},
-                {21, 4, "F3F3F7", "D1D0DF"}, {21, 10, "E2E2EB", "E2E2EB"}};
-    for (const auto& r : rows) {
-        EXPECT_EQ(Hex(Painted(81, r.h, P::Normal, false).Pixel(40, r.row)), r.normal) << r.h << ", " << r.row;
-        EXPECT_EQ(Hex(Painted(81, r.h, P::Normal, true).Pixel(40, r.row)), r.reversed) << r.h << ", " << r.row;
+    const Rgb8 light = {0xF5, 0xF5, 0xF8}, middle = {0xE2, 0xE2, 0xEB}, shade = {0xCF, 0xCE, 0xDD};
+    const Rgb8 light21 = {0xF3, 0xF3, 0xF7}, shade21 = {0xD1, 0xD0, 0xDF};  // 4/20 of the way on a 21-pixel face
+    for (const auto& [h, row, normal, reversed] : {std::tuple{25, 4, light, shade}, {25, 12, middle, middle},
+                                                   {25, 20, shade, light}, {21, 4, light21, shade21},
+                                                   {21, 10, middle, middle}}) {
+        EXPECT_TRUE(Painted(81, h, P::Normal, false).Pixel(40, row) == normal) << h << ", " << row;
+        EXPECT_TRUE(Painted(81, h, P::Normal, true).Pixel(40, row) == reversed) << h << ", " << row;
     }
     // What the surfaces refuse, and leave as it was: a vertex index beyond the array, an empty
     // rectangle, a source outside the picture.
     PixelSurface face(8, 8);
     GradientVertex v[4] = {};
     EXPECT_FALSE(face.FillGradient(v, 1, {1, 0}) || face.FillGradient(v, 1, {0, 1}));
-    for (const auto& [from, to] : {std::pair{PixelRect{0, 0, 0, 4}, PixelRect{0, 0, 4, 4}}, {{0, 0, 4, 0}, {0, 0, 4, 4}},
-                                   {{0, 0, 4, 4}, {0, 0, 0, 4}}, {{0, 0, 4, 4}, {0, 0, 4, 0}}, {{-1, 0, 4, 4}, {0, 0, 4, 4}},
-                                   {{0, -1, 4, 4}, {0, 0, 4, 4}}, {{61, 0, 4, 4}, {0, 0, 4, 4}}, {{0, 22, 4, 4}, {0, 0, 4, 4}}})
-        EXPECT_FALSE(face.StretchCopy(P::Normal, from, to)) << from.x << ", " << from.y << ", " << to.width << " x " << to.height;
+    const PixelRect corner{0, 0, 4, 4};
+    for (const auto& [from, to] : {std::pair{PixelRect{0, 0, 0, 4}, corner}, {{0, 0, 4, 0}, corner},
+                                   {corner, {0, 0, 0, 4}}, {corner, {0, 0, 4, 0}}, {{-1, 0, 4, 4}, corner},
+                                   {{0, -1, 4, 4}, corner}, {{61, 0, 4, 4}, corner}, {{0, 22, 4, 4}, corner}})
+        EXPECT_FALSE(face.StretchCopy(P::Normal, from, to)) << from.x << ", " << from.y << ", " << to.width;
     EXPECT_EQ(face.Pixels(), PixelSurface(8, 8).Pixels());
     EXPECT_TRUE(face.StretchCopy(P::Normal, {60, 21, 4, 4}, {7, 7, 1, 1})) << "the last corner, squeezed to a pixel";
 }
@@ -62,7 +55,8 @@ TEST(ButtonFace, CornersAreCopiedOneToOneAndTheEdgesSqueezedOrStretched) {
                     if (h != 25 && y >= 4 && y < h - 4) continue;
                     ASSERT_EQ(face.Pixel(x, y), PicturePixel(StatePictureImage(static_cast<StatePicture>(p)),
                                                              x < 4 ? x : x + 64 - w, y < 4 ? y : y + 25 - h))
-                        << w << " x " << h << " " << StatePictureName(static_cast<StatePicture>(p)) << " at " << x << ", " << y;
+                        << w << " x " << h << " " << StatePictureName(static_cast<StatePicture>(p)) << " at " << x
+                        << ", " << y;
                 }
         }
     }
@@ -81,7 +75,8 @@ TEST(ButtonFace, CornersAreCopiedOneToOneAndTheEdgesSqueezedOrStretched) {
         {81, 25, P::Pressed, 40, 1, 31, 1}, {81, 25, P::Pressed, 41, 1, 32, 1}, {81, 25, P::Pressed, 76, 23, 59, 23},
     };
     for (const auto& s : samples) {
-        EXPECT_EQ(Painted(s.w, s.h, s.picture, false).Pixel(s.x, s.y), PicturePixel(StatePictureImage(s.picture), s.px, s.py))
+        EXPECT_EQ(Painted(s.w, s.h, s.picture, false).Pixel(s.x, s.y),
+                  PicturePixel(StatePictureImage(s.picture), s.px, s.py))
             << s.w << " x " << s.h << " at " << s.x << ", " << s.y;
     }
 }

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,15 +13,6 @@
 
 namespace morvantis::button {
 namespace {
-
-// Where the two faces first differ, or an empty string.
-std::string FirstDifference(const GdiSurface& gdi, const PixelSurface& native) {
-    const std::vector<Rgb8> a = gdi.Pixels(), &b = native.Pixels();
-    if (a.size() != b.size()) return "sizes differ";
-    const auto at = static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin()).first - a.begin());
-    const auto w = static_cast<std::size_t>(native.Size().width);
-    return at == a.size() ? "" : "at " + std::to_string(at % w) + ", " + std::to_string(at / w);
-}
 
 TEST(ButtonGdiFace, EveryPictureOnManySizesMatchesTheNativeRaster) {
     // The dialog's sizes, the design size, the smallest and odd ones (any height checks the
@@ -36,8 +26,8 @@ TEST(ButtonGdiFace, EveryPictureOnManySizesMatchesTheNativeRaster) {
                 PixelSurface native(size.width, size.height);
                 PaintLikeTheControl(gdi, picture, reversed);
                 PaintLikeTheControl(native, picture, reversed);
-                EXPECT_EQ(FirstDifference(gdi, native), "") << StatePictureName(picture) << (reversed ? " reversed " : " ")
-                                                            << size.width << " x " << size.height;
+                EXPECT_TRUE(gdi.Pixels() == native.Pixels())
+                    << StatePictureName(picture) << (reversed ? "~ " : " ") << size.width << " x " << size.height;
             }
         }
     }

