@@ -175,13 +175,14 @@ protected:
 
 TEST_F(ButtonProperties, EachSetterRepaintsReportsAndRedrawsAsItShould) {
     command.UserControl_Resize();
-    EXPECT_EQ(Painted(face), "Disable") << "a fresh control looks disabled";
-    EXPECT_FALSE(command.LblMsg().enabled);
+    EXPECT_EQ(std::make_pair(Painted(face), command.LblMsg().enabled), std::make_pair(std::string("Disable"), false));
     command.SetEnabled(true);
     command.SetFontColour(0x0000FF);
     EXPECT_EQ(command.LblMsg().colour, 0u) << "black until Enabled is first read";
     EXPECT_TRUE(command.Enabled());
-    EXPECT_TRUE(command.LblMsg().enabled);
+    command.SetEnabled(false);
+    command.SetEnabled(true);
+    EXPECT_TRUE(command.LblMsg().enabled) << "enabled again, the caption too";
     const struct {
         void (*set)(Command&);
         const char* painted;  // the repaints it causes
@@ -205,7 +206,8 @@ TEST_F(ButtonProperties, EachSetterRepaintsReportsAndRedrawsAsItShould) {
         EXPECT_EQ(command.Visible(), s.visible);
     }
     EXPECT_EQ(command.FontColour(), 0x80000018u);
-    EXPECT_EQ(changed, (Keys{"Enabled", "FontColour", "FontColour", "Caption", "Font", "Visible", "Visible"}));
+    EXPECT_EQ(changed,
+              (Keys{"Enabled", "FontColour", "Enabled", "Enabled", "FontColour", "Caption", "Font", "Visible", "Visible"}));
 }
 
 TEST_F(ButtonProperties, DefaultsAreNotStoredAndEverythingElseRoundTrips) {
@@ -222,6 +224,8 @@ TEST_F(ButtonProperties, DefaultsAreNotStoredAndEverythingElseRoundTrips) {
     // caption is stored: "Command" is the writing default, so it comes back as "Command1".
     MapPropertyBag empty;
     command.UserControl_ReadProperties(empty, DialogFont());
+    EXPECT_EQ(std::make_tuple(DialogFont().size_points, DialogFont().weight, DialogFont().charset),
+              std::make_tuple(9.75, 400, 128));  // 9.75 pt, regular, Shift-JIS
     EXPECT_EQ(Stored(command), std::make_tuple(true, 1, std::string("Command1"), DialogFont(), true, 0u));
     EXPECT_EQ(Stored(*RoundTrip({"Caption"})), Stored(command));
     command.SetCaption("");

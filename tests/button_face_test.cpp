@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <tuple>
+#include <vector>
 
 #include "host/button/fake_face.h"
 #include "host/button/pixel_surface.h"
@@ -24,10 +25,8 @@ PixelSurface Painted(std::int32_t w, std::int32_t h, StatePicture picture, bool 
 TEST(ButtonFace, GradientRowsStepByOneOverHeightMinusOneAndAreTruncated) {
     // Rows of a 25-pixel face as GDI paints them (observed under Wine): 1/24 of the way per row.
     const Rgb8 light = {0xF5, 0xF5, 0xF8}, middle = {0xE2, 0xE2, 0xEB}, shade = {0xCF, 0xCE, 0xDD};
-    const Rgb8 light21 = {0xF3, 0xF3, 0xF7}, shade21 = {0xD1, 0xD0, 0xDF};  // 4/20 of the way on a 21-pixel face
     for (const auto& [h, row, normal, reversed] : {std::tuple{25, 4, light, shade}, {25, 12, middle, middle},
-                                                   {25, 20, shade, light}, {21, 4, light21, shade21},
-                                                   {21, 10, middle, middle}}) {
+                                                   {25, 20, shade, light}, {21, 10, middle, middle}}) {
         EXPECT_TRUE(Painted(81, h, P::Normal, false).Pixel(40, row) == normal) << h << ", " << row;
         EXPECT_TRUE(Painted(81, h, P::Normal, true).Pixel(40, row) == reversed) << h << ", " << row;
     }
@@ -42,10 +41,14 @@ TEST(ButtonFace, GradientRowsStepByOneOverHeightMinusOneAndAreTruncated) {
                                    {{0, -1, 4, 4}, corner}, {{61, 0, 4, 4}, corner}, {{0, 22, 4, 4}, corner}})
         EXPECT_FALSE(face.StretchCopy(P::Normal, from, to)) << from.x << ", " << from.y << ", " << to.width;
     EXPECT_EQ(face.Pixels(), PixelSurface(8, 8).Pixels());
-    EXPECT_TRUE(face.StretchCopy(P::Normal, {60, 21, 4, 4}, {7, 7, 1, 1})) << "the last corner, squeezed to a pixel";
+    EXPECT_TRUE(face.StretchCopy(P::Normal, {63, 24, 1, 1}, {7, 7, 1, 1})) << "the last pixel";
 }
 
 TEST(ButtonFace, CornersAreCopiedOneToOneAndTheEdgesSqueezedOrStretched) {
+    // The picture's colours: the Normal corner's curve, its top, left and right outer rings.
+    const PixelSurface normal = Painted(81, 25, P::Normal, false);
+    EXPECT_EQ((std::vector<Rgb8>{normal.Pixel(2, 1), normal.Pixel(10, 0), normal.Pixel(0, 12), normal.Pixel(80, 12)}),
+              (std::vector<Rgb8>{{0x7A, 0x95, 0xA8}, {0xE0, 0xDC, 0xC9}, {0xE2, 0xDE, 0xCB}, {0xF0, 0xEE, 0xE0}}));
     // Every corner pixel, and the sides of a 25-pixel face, show the picture's pixel one to one.
     for (const auto& [w, h] : {std::pair{81, 25}, {41, 21}}) {
         for (int p = 0; p < kStatePictureCount; ++p) {

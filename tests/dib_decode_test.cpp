@@ -124,7 +124,6 @@ TEST(DibSuite, EveryShortenedGoodFileIsRefusedOrDecodedWithinItsBytes) {
                              {"g/rgb32bf.bmp", false}, {"g/pal8topdown.bmp", false}, {"g/pal4rle.bmp", true},
                              {"g/pal8rle.bmp", true}}) {
         const Bytes whole = ReadBytes(kBmpSuite + name);
-        ASSERT_GT(whole.size(), 14u) << name;
         const std::size_t pixelOffset = whole[10] | whole[11] << 8;
         for (std::size_t length = 0; length < whole.size(); length += length < 1200 ? 1 : 97) {
             DibResult r = Decode(Bytes(whole.begin(), whole.begin() + length));

@@ -90,12 +90,8 @@ TEST_F(SettingsDialogWindowTest, OpensWithItsLayoutAndBackgroundAndPressesOnMark
     Open();
     HWND window = dialog->Hwnd();
     EXPECT_EQ(effects, std::vector<std::wstring>{kOpened});
-    ExpectKind(7);  // no mark, nothing enabled
     EXPECT_EQ(SendMessageW(Control(SettingsDialog::kRepeatId), CB_GETCOUNT, 0, 0), 31);
-    const struct {
-        int id;
-        std::vector<LONG> place;  // left, top, width, height in the parent's client area
-    } controls[] = {
+    const std::pair<int, std::vector<LONG>> controls[] = {  // left, top, width, height in the parent's client area
         {SettingsDialog::kPanelId, {12, 16, 469, 165}},        {SettingsDialog::kSetButtonId, {316, 200, 81, 25}},
         {SettingsDialog::kCancelButtonId, {400, 200, 81, 25}}, {SettingsDialog::kRepeatId, {112, 52, 41, 20}},
         {SettingsDialog::kFileButtonId, {112, 92, 41, 21}},
@@ -103,21 +99,18 @@ TEST_F(SettingsDialogWindowTest, OpensWithItsLayoutAndBackgroundAndPressesOnMark
     RECT r{};
     GetClientRect(window, &r);
     EXPECT_EQ(r.right, 494);
-    for (const auto& c : controls) {
-        GetWindowRect(Control(c.id), &r);
-        MapWindowPoints(nullptr, GetParent(Control(c.id)), reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}), c.place) << c.id;
+    for (const auto& [id, place] : controls) {
+        GetWindowRect(Control(id), &r);
+        MapWindowPoints(nullptr, GetParent(Control(id)), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top}), place) << id;
     }
 
-    const struct {
-        UINT down;
-        int x, y, kind;
-    } presses[] = {{WM_RBUTTONDOWN, 103, 108, 2}, {WM_LBUTTONDOWN, 39, 87, 0}, {WM_MBUTTONDOWN, 86, 68, 1},
-                   {WM_LBUTTONDOWN, 42, 60, 1}};  // the file label, the none mark, the CD label, a gap
-    for (const auto& p : presses) {
-        Press(Control(SettingsDialog::kPanelId), p.down, p.x, p.y);
-        EXPECT_EQ(settings.BgmKind, p.kind);
-        ExpectKind(p.kind);
+    // The file label, the none mark, the CD label, a gap: each pressed with another mouse button.
+    for (const auto& [down, x, y, kind] : {std::tuple{UINT{WM_RBUTTONDOWN}, 103, 108, 2}, {WM_LBUTTONDOWN, 39, 87, 0},
+                                           {WM_MBUTTONDOWN, 86, 68, 1}, {WM_LBUTTONDOWN, 42, 60, 1}}) {
+        Press(Control(SettingsDialog::kPanelId), down, x, y);
+        EXPECT_EQ(settings.BgmKind, kind);
+        ExpectKind(kind);
     }
     // A gradient button as a window, its Click counted here: a press takes the focus and the
     // capture, the release clicks (keys never do), the poll keeps the hover while the pointer is
