@@ -41,7 +41,10 @@ TEST(ButtonFace, GradientRowsStepByOneOverHeightMinusOneAndAreTruncated) {
                                    {{0, -1, 4, 4}, corner}, {{61, 0, 4, 4}, corner}, {{0, 22, 4, 4}, corner}})
         EXPECT_FALSE(face.StretchCopy(P::Normal, from, to)) << from.x << ", " << from.y << ", " << to.width;
     EXPECT_EQ(face.Pixels(), PixelSurface(8, 8).Pixels());
-    EXPECT_TRUE(face.StretchCopy(P::Normal, {63, 24, 1, 1}, {7, 7, 1, 1})) << "the last pixel";
+    // A one-pixel source, and two columns onto one pixel: GDI takes the first of them.
+    EXPECT_TRUE(face.StretchCopy(P::Normal, {63, 24, 1, 1}, {6, 6, 1, 1}) &&
+                face.StretchCopy(P::Normal, {62, 23, 2, 2}, {7, 7, 1, 1}));
+    EXPECT_EQ(face.Pixel(7, 7), PicturePixel(StatePictureImage(P::Normal), 62, 23));
 }
 
 TEST(ButtonFace, CornersAreCopiedOneToOneAndTheEdgesSqueezedOrStretched) {

@@ -119,10 +119,10 @@ bool PixelSurface::FillGradient(const GradientVertex* vertices, std::uint32_t ve
 bool PixelSurface::StretchCopy(StatePicture picture, const PixelRect& source, const PixelRect& destination) {
     const RgbImage& image = StatePictureImage(picture);
     if (!IsValidCopy(image, source, destination)) return false;
-    // Like GDI: a one-pixel-wide destination takes one source pixel less.
+    // Like GDI: a one-pixel-wide destination takes one source column less. (A one-pixel-high one
+    // would take one row less, but across rows the first one stays anyway.)
     PixelRect src = source;
     if (destination.width == 1 && src.width > 1) --src.width;
-    if (destination.height == 1 && src.height > 1) --src.height;
     const std::vector<std::int32_t> columns = StretchSourceIndices(src.width, destination.width, Axis::kHorizontal);
     const std::vector<std::int32_t> rows = StretchSourceIndices(src.height, destination.height, Axis::kVertical);
     for (std::int32_t dy = 0; dy < destination.height; ++dy) {
