@@ -19,21 +19,7 @@ std::uint32_t ReadU32(const std::uint8_t* p) {
 
 std::int32_t ReadI32(const std::uint8_t* p) { return static_cast<std::int32_t>(ReadU32(p)); }
 
-void WriteU16(std::uint8_t* p, std::uint16_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void WriteU32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
 DibParseResult Fail(const char* text) { return DibParseResult{std::nullopt, text}; }
-
-// Palette entries a paletted depth can index; 0 for the direct-colour depths.
-std::uint32_t FullPaletteSize(std::uint16_t bitCount) {
-    return bitCount <= 8 ? (std::uint32_t{1} << bitCount) : 0;
-}
 
 }  // namespace
 
@@ -80,13 +66,12 @@ bool IsSupportedDibFormat(std::uint32_t headerSize, std::uint16_t bitCount,
 }
 
 std::uint64_t DibHeadersEnd(const std::uint8_t* data, std::size_t size) {
-    if (size < 2) return kDibFileHeaderSize + 4;  // whether there is a file header is not known yet
-    const std::size_t headerPos = data[0] == 'B' && data[1] == 'M' ? kDibFileHeaderSize : 0;
-    if (size < headerPos + 4) return headerPos + 4;
+    const std::size_t headerPos = size >= 2 && data[0] == 'B' && data[1] == 'M' ? kDibFileHeaderSize : 0;
+    if (size < headerPos + 4) return size;
     const std::uint8_t* h = data + headerPos;
     const std::uint32_t headerSize = ReadU32(h);
-    if (headerSize != kDibCoreHeaderSize && headerSize != kDibInfoHeaderSize) return headerPos + 4;  // refused
-    if (size < headerPos + headerSize) return headerPos + headerSize;
+    if (headerSize != kDibCoreHeaderSize && headerSize != kDibInfoHeaderSize) return size;  // refused
+    if (size < headerPos + headerSize) return size;
     const std::uint64_t entries = DibPaletteSize(h, headerSize) & 0xFFFFu;
     const bool masks = headerSize == kDibInfoHeaderSize && ReadU32(h + 16) == kDibBitfields;
     return headerPos + headerSize + (masks ? 12 : 0) + entries * (headerSize == kDibCoreHeaderSize ? 3 : 4);
@@ -126,7 +111,6 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size, std::uint64_
         info.sizeImage = ReadU32(h + 20);
         info.xPelsPerMeter = ReadI32(h + 24);
         info.yPelsPerMeter = ReadI32(h + 28);
-        info.clrUsed = ReadU32(h + 32);
         info.clrImportant = ReadU32(h + 36);
     }
 
@@ -188,33 +172,6 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size, std::uint64_
     }
     info.sizeImage = static_cast<std::uint32_t>(layout.pixelBytes);
     return DibParseResult{std::move(layout), std::string()};
-}
-
-std::vector<std::uint8_t> DibBitmapInfoBytes(const DibLayout& layout) {
-    const DibInfoHeader& info = layout.header;
-    const std::size_t entries = layout.palette.size() / 4;
-    const std::size_t tableEntries = std::max<std::size_t>(entries, FullPaletteSize(info.bitCount));
-    std::vector<std::uint8_t> bytes(kDibInfoHeaderSize + (layout.hasMasks ? 12 : 0) +
-                                    tableEntries * 4);
-    std::uint8_t* p = bytes.data();
-    WriteU32(p + 0, info.size);
-    WriteU32(p + 4, static_cast<std::uint32_t>(info.width));
-    WriteU32(p + 8, static_cast<std::uint32_t>(info.height));
-    WriteU16(p + 12, info.planes);
-    WriteU16(p + 14, info.bitCount);
-    WriteU32(p + 16, info.compression);
-    WriteU32(p + 20, info.sizeImage);
-    WriteU32(p + 24, static_cast<std::uint32_t>(info.xPelsPerMeter));
-    WriteU32(p + 28, static_cast<std::uint32_t>(info.yPelsPerMeter));
-    WriteU32(p + 32, info.clrUsed);
-    WriteU32(p + 36, info.clrImportant);
-    p += kDibInfoHeaderSize;
-    if (layout.hasMasks) {
-        for (int i = 0; i < 3; ++i) WriteU32(p + 4 * i, layout.masks[i]);
-        p += 12;
-    }
-    std::copy(layout.palette.begin(), layout.palette.end(), p);
-    return bytes;
 }
 
 }  // namespace morvantis

@@ -79,9 +79,9 @@ std::uint32_t DibPaletteSize(const std::uint8_t* header, std::size_t length);
 std::uint64_t DibRowStride(std::int64_t width, std::uint32_t bitCount);
 
 // How many leading bytes of a file ParseDib reads: its file header, DIB header, colour masks
-// and palette. From a shorter start of the file it answers what it can tell so far, always more
-// than `size` until it can tell the end: read that many bytes (or the whole file, if shorter) and
-// ask again. The first 54 bytes (a file header and the longest accepted header) tell the end.
+// and palette. The first 54 bytes (a file header and the longest accepted header), or the whole
+// file when it is shorter, are enough to tell; with fewer, or when the header is one that
+// ParseDib refuses, it answers `size`.
 std::uint64_t DibHeadersEnd(const std::uint8_t* data, std::size_t size);
 
 // Everything the converters need to know about a file that passed validation.
@@ -105,8 +105,9 @@ struct DibParseResult {
 };
 
 // Parses and validates a file of `fileSize` bytes that starts with `data[0, size)`, where `size`
-// is the whole file or at least DibHeadersEnd of it; no byte past `size` is read. On success the layout's header is the
-// converted 40-byte header: width and height from the file (the 16-bit unsigned fields of a
+// is the whole file or at least DibHeadersEnd of it; no byte past `size` is read. On success
+// the layout's header is the converted 40-byte header: width and height from the file (the
+// 16-bit unsigned fields of a
 // core header), planes and bit count copied, image size = pixelBytes (the header's own value
 // is never handed on: for RLE it bounds the data, for uncompressed data it is exactly the
 // rows' bytes), colours used = the number of palette entries read (DibPaletteSize, low 16
@@ -129,10 +130,5 @@ inline DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) { ret
 // 8 bits, RLE4 at 4 bits, BI_BITFIELDS at 16 and 32 bits (40-byte header only).
 bool IsSupportedDibFormat(std::uint32_t headerSize, std::uint16_t bitCount,
                           std::uint32_t compression);
-
-// The BITMAPINFO block for GDI: the converted header in file byte order, then the masks for
-// BI_BITFIELDS, then the palette padded with zero entries to the full 2^bitCount entries of a
-// paletted depth (so that GDI finds a whole table however it counts it).
-std::vector<std::uint8_t> DibBitmapInfoBytes(const DibLayout& layout);
 
 }  // namespace morvantis

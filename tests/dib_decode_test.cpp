@@ -160,16 +160,18 @@ TEST(DibDecode, BareDibsAndNarrowChannelsGiveTheirPixelsAndTheLimitsHold) {
     }
     // Sizes and formats beyond the limits.
     const Bytes rest(16 + 4, 1);  // three masks and one palette entry, or a palette entry and a gap; pixels
-    struct Case { std::int32_t width, height; std::uint16_t bits; std::uint32_t compression; const char* text; };
-    for (const Case& c : {Case{0, 1, 24, 0, kDibConversionError}, Case{-3, 1, 24, 0, kDibConversionError},
-                          Case{1, 0, 24, 0, kDibConversionError}, Case{16385, 1, 8, 1, kDibOutOfMemory},
-                          Case{8193, 8192, 8, 1, kDibOutOfMemory}, Case{1, 1, 2, 0, kDibConversionError},
-                          Case{1, 1, 4, 1, kDibConversionError}, Case{1, 1, 24, 3, kDibConversionError},
-                          Case{1, 1, 24, 4, kDibConversionError}, Case{1, -1, 8, 1, kDibConversionError},
-                          Case{6, 1, 24, 0, kDibTruncated}, Case{16384, 1, 8, 1, ""}}) {
-        EXPECT_EQ(Decode(BareDib(c.width, c.height, c.bits, c.compression, 1, rest)).error, c.text)
-            << c.width << "x" << c.height << " " << c.bits;
+    const char *const conversion = kDibConversionError, *const memory = kDibOutOfMemory;
+    // Width, height, bits and compression (1 RLE8, 2 RLE4, 3 bitfields, 4 JPEG), and the outcome.
+    for (const auto& [width, height, bits, compression, text] :
+         {std::tuple{0, 1, 24u, 0u, conversion}, {-3, 1, 24u, 0u, conversion}, {1, 0, 24u, 0u, conversion},
+          {16385, 1, 8u, 1u, memory}, {8193, 8192, 8u, 1u, memory}, {1, 1, 2u, 0u, conversion},
+          {1, 1, 4u, 1u, conversion}, {1, 1, 8u, 2u, conversion}, {1, 1, 24u, 3u, conversion},
+          {1, 1, 24u, 4u, conversion}, {1, -1, 8u, 1u, conversion}, {6, 1, 24u, 0u, kDibTruncated},
+          {16384, 1, 8u, 1u, ""}, {1, 16384, 8u, 1u, ""}}) {
+        EXPECT_EQ(Decode(BareDib(width, height, bits, compression, 1, rest)).error, text) << width << "x" << height;
     }
+    const Bytes noBlue = {0, 0xF8, 0, 0, 0xE0, 7, 0, 0, 0, 0, 0, 0, 0, 0};  // red and green masks, blue 0, a pixel
+    EXPECT_EQ(Decode(BareDib(1, 1, 16, kDibBitfields, 0, noBlue)).error, conversion);
     const Bytes rle = BareDib(1, 1, 8, kDibRle8, 1, rest);  // its data run to the end of a file beyond the limit
     EXPECT_EQ(ParseDib(rle.data(), rle.size(), kDibMaxRleBytes + 45).error, kDibOutOfMemory);
 }
