@@ -1,5 +1,7 @@
 #include "renderer/dib_decode.h"
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -29,8 +31,20 @@ std::uint8_t Expand(std::uint32_t pixel, const Channel& c) {
     if (c.bits == 0) return 0;
     const std::uint32_t v = (pixel >> c.shift) & ((c.bits >= 32 ? 0u : (1u << c.bits)) - 1u);
     if (c.bits >= 8) return static_cast<std::uint8_t>(v >> (c.bits - 8));
-    const std::uint32_t top = v << (8 - c.bits);
-    return static_cast<std::uint8_t>(top | (top >> c.bits));
+    return WidenChannel(v, c.bits);
+}
+
+// The red, green and blue channels of a layout's pixel values.
+std::array<Channel, 3> ChannelsOf(const DibLayout& layout) {
+    std::array<std::uint32_t, 3> masks{};
+    if (layout.hasMasks) {
+        masks = layout.masks;
+    } else if (layout.header.bitCount == 16) {
+        masks = {0x7C00, 0x03E0, 0x001F};
+    } else if (layout.header.bitCount == 32) {
+        masks = {0xFF0000, 0x00FF00, 0x0000FF};
+    }
+    return {ChannelOf(masks[0]), ChannelOf(masks[1]), ChannelOf(masks[2])};
 }
 
 class Writer {
@@ -64,22 +78,7 @@ void ConvertUncompressed(const DibLayout& layout, const std::uint8_t* pixels, Rg
     Writer out(layout, image);
     const std::uint16_t bitCount = layout.header.bitCount;
     const std::size_t stride = static_cast<std::size_t>(DibRowStride(layout.width, bitCount));
-
-    std::uint32_t masks[3] = {0, 0, 0};
-    if (layout.hasMasks) {
-        masks[0] = layout.masks[0];
-        masks[1] = layout.masks[1];
-        masks[2] = layout.masks[2];
-    } else if (bitCount == 16) {
-        masks[0] = 0x7C00;
-        masks[1] = 0x03E0;
-        masks[2] = 0x001F;
-    } else if (bitCount == 32) {
-        masks[0] = 0xFF0000;
-        masks[1] = 0x00FF00;
-        masks[2] = 0x0000FF;
-    }
-    const Channel red = ChannelOf(masks[0]), green = ChannelOf(masks[1]), blue = ChannelOf(masks[2]);
+    const auto [red, green, blue] = ChannelsOf(layout);
 
     for (std::int32_t row = 0; row < layout.rows; ++row) {
         const std::uint8_t* src = pixels + static_cast<std::size_t>(row) * stride;
@@ -154,7 +153,34 @@ void ConvertRle(const DibLayout& layout, const std::uint8_t* data, RgbImage& ima
     }
 }
 
+// Appends bytes [from, to) of `file`, `to` clipped to the file's `length`, to `bytes`.
+bool ReadRange(std::ifstream& file, std::uint64_t length, std::uint64_t from, std::uint64_t to,
+               std::vector<std::uint8_t>& bytes) {
+    to = std::min(to, length);
+    if (to <= from) return true;
+    const std::size_t at = bytes.size();
+    bytes.resize(at + static_cast<std::size_t>(to - from));
+    file.seekg(static_cast<std::streamoff>(from));
+    return static_cast<bool>(
+        file.read(reinterpret_cast<char*>(bytes.data() + at), static_cast<std::streamsize>(to - from)));
+}
+
 }  // namespace
+
+std::uint8_t WidenChannel(std::uint32_t value, int bits) {
+    std::uint32_t wide = value;
+    int filled = bits;
+    for (; filled < 8; filled += bits) wide = wide << bits | value;
+    return static_cast<std::uint8_t>(wide >> (filled - 8));
+}
+
+void WidenNarrowChannels(const DibLayout& layout, RgbImage& image) {
+    const std::array<Channel, 3> channels = ChannelsOf(layout);
+    for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+        const Channel& c = channels[i % 3];
+        if (c.bits >= 1 && c.bits <= 3) image.pixels[i] = WidenChannel(image.pixels[i] >> (8 - c.bits), c.bits);
+    }
+}
 
 DibResult ConvertDibPixels(const DibLayout& layout, const std::uint8_t* pixels) {
     DibResult result;
@@ -184,22 +210,27 @@ DibResult DecodeDib(const std::uint8_t* data, std::size_t size) {
 
 DibResult ReadDibFile(const std::string& path) {
     // Only a regular file can be mapped by the Win32 reader, and an empty one cannot: the
-    // same outcome here. The size is known before anything is allocated.
+    // same outcome here.
     std::error_code error;
     const bool regular = std::filesystem::is_regular_file(path, error);
     const std::uintmax_t length = regular ? std::filesystem::file_size(path, error) : 0;
     if (error || length == 0) return Fail(DibOpenFailedMessage(path));
-    if (length > kDibMaxFileSize) return Fail(kDibOutOfMemory);
-    std::vector<std::uint8_t> bytes;
+    std::ifstream file(path, std::ios::binary);
     try {
-        bytes.resize(static_cast<std::size_t>(length));
+        // The headers first (the first bytes tell how far they reach), then only the pixel data.
+        std::vector<std::uint8_t> headers, pixels;
+        if (!ReadRange(file, length, 0, kDibFileHeaderSize + kDibInfoHeaderSize, headers) ||
+            !ReadRange(file, length, headers.size(), DibHeadersEnd(headers.data(), headers.size()), headers))
+            return Fail(DibOpenFailedMessage(path));
+        DibParseResult parsed = ParseDib(headers.data(), headers.size(), length);
+        if (!parsed.layout) return Fail(std::move(parsed.error));
+        const DibLayout& layout = *parsed.layout;
+        if (!ReadRange(file, length, layout.pixelOffset, std::uint64_t{layout.pixelOffset} + layout.pixelBytes, pixels))
+            return Fail(DibOpenFailedMessage(path));
+        return ConvertDibPixels(layout, pixels.data());
     } catch (const std::bad_alloc&) {
         return Fail(kDibOutOfMemory);
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(length)))
-        return Fail(DibOpenFailedMessage(path));
-    return DecodeDib(bytes.data(), bytes.size());
 }
 
 }  // namespace morvantis

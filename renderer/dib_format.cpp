@@ -19,21 +19,7 @@ std::uint32_t ReadU32(const std::uint8_t* p) {
 
 std::int32_t ReadI32(const std::uint8_t* p) { return static_cast<std::int32_t>(ReadU32(p)); }
 
-void WriteU16(std::uint8_t* p, std::uint16_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void WriteU32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
 DibParseResult Fail(const char* text) { return DibParseResult{std::nullopt, text}; }
-
-// Palette entries a paletted depth can index; 0 for the direct-colour depths.
-std::uint32_t FullPaletteSize(std::uint16_t bitCount) {
-    return bitCount <= 8 ? (std::uint32_t{1} << bitCount) : 0;
-}
 
 }  // namespace
 
@@ -79,7 +65,19 @@ bool IsSupportedDibFormat(std::uint32_t headerSize, std::uint16_t bitCount,
     }
 }
 
-DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) {
+std::uint64_t DibHeadersEnd(const std::uint8_t* data, std::size_t size) {
+    const std::size_t headerPos = size >= 2 && data[0] == 'B' && data[1] == 'M' ? kDibFileHeaderSize : 0;
+    if (size < headerPos + 4) return size;
+    const std::uint8_t* h = data + headerPos;
+    const std::uint32_t headerSize = ReadU32(h);
+    if (headerSize != kDibCoreHeaderSize && headerSize != kDibInfoHeaderSize) return size;  // refused
+    if (size < headerPos + headerSize) return size;
+    const std::uint64_t entries = DibPaletteSize(h, headerSize) & 0xFFFFu;
+    const bool masks = headerSize == kDibInfoHeaderSize && ReadU32(h + 16) == kDibBitfields;
+    return headerPos + headerSize + (masks ? 12 : 0) + entries * (headerSize == kDibCoreHeaderSize ? 3 : 4);
+}
+
+DibParseResult ParseDib(const std::uint8_t* data, std::size_t size, std::uint64_t fileSize) {
     DibLayout layout;
     std::size_t headerPos = 0;
     std::uint64_t filePixelOffset = 0;
@@ -113,22 +111,20 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) {
         info.sizeImage = ReadU32(h + 20);
         info.xPelsPerMeter = ReadI32(h + 24);
         info.yPelsPerMeter = ReadI32(h + 28);
-        info.clrUsed = ReadU32(h + 32);
         info.clrImportant = ReadU32(h + 36);
     }
 
     // Masks and palette: everything here must lie inside the file before a byte is copied.
+    const std::uint64_t tableEnd = DibHeadersEnd(data, size);
+    if (tableEnd > size) return Fail(kDibTruncated);
     const std::uint32_t entries = DibPaletteSize(h, headerSize) & 0xFFFFu;
     const std::size_t entrySize = headerSize == kDibCoreHeaderSize ? 3 : 4;
     layout.hasMasks = headerSize == kDibInfoHeaderSize && info.compression == kDibBitfields;
-    const std::size_t maskBytes = layout.hasMasks ? 12 : 0;
-    const std::size_t tableEnd = headerPos + headerSize + maskBytes + entries * entrySize;
-    if (tableEnd > size) return Fail(kDibTruncated);
     const std::uint8_t* m = h + headerSize;
     if (layout.hasMasks) {
         for (int i = 0; i < 3; ++i) layout.masks[i] = ReadU32(m + 4 * i);
     }
-    const std::uint8_t* table = m + maskBytes;
+    const std::uint8_t* table = m + (layout.hasMasks ? 12 : 0);
     layout.palette.resize(std::size_t{entries} * 4);
     for (std::uint32_t i = 0; i < entries; ++i) {
         const std::uint8_t* src = table + i * entrySize;
@@ -143,7 +139,7 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) {
     if (headerSize == kDibCoreHeaderSize) info.clrImportant = entries;
 
     const std::uint64_t pixelOffset = layout.hasFileHeader ? filePixelOffset : tableEnd;
-    if (pixelOffset > size) return Fail(kDibTruncated);
+    if (pixelOffset > fileSize) return Fail(kDibTruncated);
     layout.pixelOffset = static_cast<std::size_t>(pixelOffset);
 
     if (info.width <= 0 || info.height == 0) return Fail(kDibConversionError);
@@ -162,10 +158,12 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) {
     if (layout.hasMasks && (layout.masks[0] == 0 || layout.masks[1] == 0 || layout.masks[2] == 0))
         return Fail(kDibConversionError);
 
-    const std::size_t available = size - layout.pixelOffset;
+    const std::uint64_t available = fileSize - pixelOffset;
     if (rle) {
-        layout.pixelBytes = available;
-        if (info.sizeImage != 0 && info.sizeImage < available) layout.pixelBytes = info.sizeImage;
+        const std::uint64_t bytes =
+            info.sizeImage != 0 ? std::min<std::uint64_t>(info.sizeImage, available) : available;
+        if (bytes > kDibMaxRleBytes) return Fail(kDibOutOfMemory);
+        layout.pixelBytes = static_cast<std::size_t>(bytes);
     } else {
         const std::uint64_t needed = DibRowStride(info.width, info.bitCount) *
                                      static_cast<std::uint64_t>(rows);
@@ -174,33 +172,6 @@ DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) {
     }
     info.sizeImage = static_cast<std::uint32_t>(layout.pixelBytes);
     return DibParseResult{std::move(layout), std::string()};
-}
-
-std::vector<std::uint8_t> DibBitmapInfoBytes(const DibLayout& layout) {
-    const DibInfoHeader& info = layout.header;
-    const std::size_t entries = layout.palette.size() / 4;
-    const std::size_t tableEntries = std::max<std::size_t>(entries, FullPaletteSize(info.bitCount));
-    std::vector<std::uint8_t> bytes(kDibInfoHeaderSize + (layout.hasMasks ? 12 : 0) +
-                                    tableEntries * 4);
-    std::uint8_t* p = bytes.data();
-    WriteU32(p + 0, info.size);
-    WriteU32(p + 4, static_cast<std::uint32_t>(info.width));
-    WriteU32(p + 8, static_cast<std::uint32_t>(info.height));
-    WriteU16(p + 12, info.planes);
-    WriteU16(p + 14, info.bitCount);
-    WriteU32(p + 16, info.compression);
-    WriteU32(p + 20, info.sizeImage);
-    WriteU32(p + 24, static_cast<std::uint32_t>(info.xPelsPerMeter));
-    WriteU32(p + 28, static_cast<std::uint32_t>(info.yPelsPerMeter));
-    WriteU32(p + 32, info.clrUsed);
-    WriteU32(p + 36, info.clrImportant);
-    p += kDibInfoHeaderSize;
-    if (layout.hasMasks) {
-        for (int i = 0; i < 3; ++i) WriteU32(p + 4 * i, layout.masks[i]);
-        p += 12;
-    }
-    std::copy(layout.palette.begin(), layout.palette.end(), p);
-    return bytes;
 }
 
 }  // namespace morvantis

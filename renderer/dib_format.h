@@ -14,7 +14,10 @@
 //   - uncompressed pixel data must be wholly inside the file, so the size of such an image is
 //     also bounded by the file size;
 //   - RLE data run from the pixel offset to the end of the file (or to the header's image
-//     size if that is smaller); decoding stops there.
+//     size if that is smaller), at most kDibMaxRleBytes (1 GiB); decoding stops there.
+//
+// A reader need not hold the whole file: the headers, masks and palette (DibHeadersEnd) are
+// enough to parse it, and then only the pixel data are read.
 #pragma once
 
 #include <array>
@@ -38,6 +41,7 @@ std::string DibOpenFailedMessage(const std::string& path);
 
 inline constexpr std::int32_t kDibMaxSide = 16384;
 inline constexpr std::int64_t kDibMaxPixels = std::int64_t{1} << 26;
+inline constexpr std::uint64_t kDibMaxRleBytes = std::uint64_t{1} << 30;
 
 inline constexpr std::uint32_t kDibFileHeaderSize = 14;
 inline constexpr std::uint32_t kDibCoreHeaderSize = 12;
@@ -74,6 +78,12 @@ std::uint32_t DibPaletteSize(const std::uint8_t* header, std::size_t length);
 // Bytes of one stored row: ((bitCount * width + 31) / 32) * 4.
 std::uint64_t DibRowStride(std::int64_t width, std::uint32_t bitCount);
 
+// How many leading bytes of a file ParseDib reads: its file header, DIB header, colour masks
+// and palette. The first 54 bytes (a file header and the longest accepted header), or the whole
+// file when it is shorter, are enough to tell; with fewer, or when the header is one that
+// ParseDib refuses, it answers `size`.
+std::uint64_t DibHeadersEnd(const std::uint8_t* data, std::size_t size);
+
 // Everything the converters need to know about a file that passed validation.
 struct DibLayout {
     bool hasFileHeader = false;
@@ -94,8 +104,10 @@ struct DibParseResult {
     std::string error;  // one of the texts above when there is no layout
 };
 
-// Parses and validates the file `data[0, size)`. On success the layout's header is the
-// converted 40-byte header: width and height from the file (the 16-bit unsigned fields of a
+// Parses and validates a file of `fileSize` bytes that starts with `data[0, size)`, where `size`
+// is the whole file or at least DibHeadersEnd of it; no byte past `size` is read. On success
+// the layout's header is the converted 40-byte header: width and height from the file (the
+// 16-bit unsigned fields of a
 // core header), planes and bit count copied, image size = pixelBytes (the header's own value
 // is never handed on: for RLE it bounds the data, for uncompressed data it is exactly the
 // rows' bytes), colours used = the number of palette entries read (DibPaletteSize, low 16
@@ -105,22 +117,18 @@ struct DibParseResult {
 //   - "Truncated DIB file."        the file ends inside the header, masks or palette, or
 //                                  before the pixel data offset;
 //   - "Image file conversion error." width <= 0 or height 0;
-//   - "Out of memory."             larger than the limits above;
+//   - "Out of memory."             larger than the limits above (RLE data: checked last);
 //   - "Image file conversion error." a depth/compression pair that is not converted (see
 //                                  IsSupportedDibFormat), RLE stored top-down, or a colour
 //                                  mask that is 0 (GDI refuses these too; the planes field
 //                                  is not checked, as GDI ignores it);
 //   - "Truncated DIB file."        uncompressed pixel data end beyond the end of the file.
-DibParseResult ParseDib(const std::uint8_t* data, std::size_t size);
+DibParseResult ParseDib(const std::uint8_t* data, std::size_t size, std::uint64_t fileSize);
+inline DibParseResult ParseDib(const std::uint8_t* data, std::size_t size) { return ParseDib(data, size, size); }
 
 // True for the formats that are converted: 1, 4, 8, 16, 24 and 32 bits uncompressed, RLE8 at
 // 8 bits, RLE4 at 4 bits, BI_BITFIELDS at 16 and 32 bits (40-byte header only).
 bool IsSupportedDibFormat(std::uint32_t headerSize, std::uint16_t bitCount,
                           std::uint32_t compression);
-
-// The BITMAPINFO block for GDI: the converted header in file byte order, then the masks for
-// BI_BITFIELDS, then the palette padded with zero entries to the full 2^bitCount entries of a
-// paletted depth (so that GDI finds a whole table however it counts it).
-std::vector<std::uint8_t> DibBitmapInfoBytes(const DibLayout& layout);
 
 }  // namespace morvantis

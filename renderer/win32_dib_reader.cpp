@@ -2,12 +2,35 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
 #include <new>
 #include <vector>
 
+#include "renderer/dib_decode.h"
 #include "renderer/dib_format.h"
 
 namespace morvantis {
+namespace {
+
+// The conversion header GDI reads: the converted 40-byte header, the masks for BI_BITFIELDS,
+// then the palette padded with zero entries to the full 2^bitCount entries of a paletted depth
+// (so that GDI finds a whole table however it counts it).
+std::vector<std::uint8_t> ConversionHeader(const DibLayout& layout) {
+    const DibInfoHeader& info = layout.header;
+    const std::size_t masks = layout.hasMasks ? sizeof layout.masks : 0;
+    const std::size_t full = info.bitCount <= 8 ? std::size_t{1} << info.bitCount : 0;
+    std::vector<std::uint8_t> bytes(sizeof(BITMAPINFOHEADER) + masks + std::max(layout.palette.size(), full * 4));
+    const BITMAPINFOHEADER header = {sizeof header, info.width, info.height, info.planes, info.bitCount,
+                                     info.compression, info.sizeImage, info.xPelsPerMeter, info.yPelsPerMeter,
+                                     info.clrUsed, info.clrImportant};
+    std::memcpy(bytes.data(), &header, sizeof header);
+    std::memcpy(bytes.data() + sizeof header, layout.masks.data(), masks);
+    std::copy(layout.palette.begin(), layout.palette.end(), bytes.begin() + sizeof header + masks);
+    return bytes;
+}
+
+}  // namespace
 
 void ShowDibErrorBox(const char* text, void* /*context*/) {
     MessageBoxA(GetFocus(), text, "Error", MB_OK);
@@ -68,7 +91,7 @@ std::optional<RgbImage> ReadDibImage(const std::string& path, DibMessageSink sin
         const std::int32_t rows = layout.rows;
 
         try {
-            conversionHeader = DibBitmapInfoBytes(layout);
+            conversionHeader = ConversionHeader(layout);
         } catch (const std::bad_alloc&) {
             report(kDibOutOfMemory);
             break;
@@ -122,6 +145,7 @@ std::optional<RgbImage> ReadDibImage(const std::string& path, DibMessageSink sin
             }
             src += width % 4;
         }
+        WidenNarrowChannels(layout, image);
         result = std::move(image);
     } while (false);
 

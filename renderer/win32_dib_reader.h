@@ -1,6 +1,7 @@
 // The Win32 DIB reader: maps a BMP file, validates it with the shared header logic and lets GDI
-// (SetDIBits into a 24-bit DIB section) convert its pixels to RGB rows. Windows only; this header
-// includes no OS header.
+// (SetDIBits into a 24-bit DIB section) convert its pixels to RGB rows; bitfield channels of 1 to
+// 3 bits are then widened over the whole range, as the portable converter widens them. Windows
+// only; this header includes no OS header.
 #pragma once
 
 #include <optional>

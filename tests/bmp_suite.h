@@ -8,23 +8,17 @@
 #include <string>
 
 namespace morvantis::testing {
-
 inline const std::string kBmpSuite = std::string(MORVANTIS_TESTDATA_DIR) + "/bmpsuite/";
-
-inline bool BmpSuitePresent() { return std::filesystem::exists(kBmpSuite + "INDEX.tsv"); }
-
-inline std::string BmpSuiteMissing() {
-    return "the BMP suite is missing: no " + kBmpSuite +
-           "INDEX.tsv (point MORVANTIS_TESTDATA_DIR at the folder that holds bmpsuite/)";
-}
-
+inline const bool kBmpSuiteMissing = !std::filesystem::exists(kBmpSuite + "INDEX.tsv");
+inline const std::string kBmpSuiteWhy = "the BMP suite is missing: no " + kBmpSuite +
+                                        "INDEX.tsv (point MORVANTIS_TESTDATA_DIR at the folder holding bmpsuite/)";
 }  // namespace morvantis::testing
 
 // Leaves the calling test, skipped or failed, when the suite is not there.
 #ifdef MORVANTIS_REQUIRE_TESTDATA
 #define MORVANTIS_NEEDS_BMP_SUITE() \
-    if (!::morvantis::testing::BmpSuitePresent()) FAIL() << ::morvantis::testing::BmpSuiteMissing()
+    if (::morvantis::testing::kBmpSuiteMissing) FAIL() << ::morvantis::testing::kBmpSuiteWhy
 #else
 #define MORVANTIS_NEEDS_BMP_SUITE() \
-    if (!::morvantis::testing::BmpSuitePresent()) GTEST_SKIP() << ::morvantis::testing::BmpSuiteMissing()
+    if (::morvantis::testing::kBmpSuiteMissing) GTEST_SKIP() << ::morvantis::testing::kBmpSuiteWhy
 #endif

@@ -1,6 +1,6 @@
 // The button's core: pointer, focus and the hover poll drive buttonState, the pictures painted,
-// the gradient direction and Click; its properties, the repaints they cause and their
-// persistence in a property bag.
+// the gradient direction and Click; the caption box; its properties, the repaints and redraws
+// they cause and their persistence in a property bag.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -15,15 +15,13 @@
 namespace morvantis::button {
 namespace {
 
-using P = StatePicture;
 using Keys = std::vector<std::string>;
 
 // The paints since the last call, as "HighLight~ Normal": "~" marks a reversed gradient.
 std::string Painted(RecordingFace& face) {
     std::string text;
     for (const RecordingFace::Paint& p : face.Take())
-        text += std::string(text.empty() ? "" : " ") + StatePictureName(p.picture.value_or(P::Normal)) +
-                (p.reversed ? "~" : "");
+        text += std::string(text.empty() ? "" : " ") + StatePictureName(*p.picture) + (p.reversed ? "~" : "");
     return text;
 }
 
@@ -77,28 +75,20 @@ TEST(ButtonStates, EventsFromEveryState) {
         const char* painted;
         int clicks;
     } rows[] = {
-        {StateNone, "move", StateNone, "", 0},
-        {StateNormal, "move", StateHover, "HighLight~", 0},
-        {StateHover, "move", StateHover, "", 0},
+        {StateNone, "move", StateNone, "", 0},             {StateNormal, "move", StateHover, "HighLight~", 0},
+        {StateHover, "move", StateHover, "", 0},           {StateNormal, "press", StateNormal, "Pressed", 0},
         {StateFocused, "move", StateFocusedHover, "HighLightSelect", 0},  // focus first: not reversed
-        {StateNormal, "press", StateNormal, "Pressed", 0},
-        {StateNone, "release", StateNone, "", 1},
-        {StateNormal, "release", StateNormal, "", 1},
-        {StateHover, "release", StateHover, "Normal~", 1},
-        {StateFocused, "release", StateFocused, "", 0},
+        {StateNone, "release", StateNone, "", 1},          {StateNormal, "release", StateNormal, "", 1},
+        {StateHover, "release", StateHover, "Normal~", 1}, {StateFocused, "release", StateFocused, "", 0},
         {StateFocusedHover, "release", StateFocusedHover, "HighLightSelect", 1},
-        {StateHover, "right-press", StateHover, "", 0},
-        {StateHover, "right-release", StateHover, "", 1},
+        {StateHover, "right-press", StateHover, "", 0},    {StateHover, "right-release", StateHover, "", 1},
         {StateFocused, "right-release", StateFocused, "", 0},
         {StateFocusedHover, "middle-release", StateFocusedHover, "", 1},
         {StateNone, "focus", StateFocused, "Selected", 0},
         {StateHover, "focus", StateFocusedHover, "Pressed~", 0},  // focus from the keyboard
-        {StateFocusedHover, "focus", StateFocused, "Selected", 0},
-        {StateNone, "blur", StateNormal, "Normal", 0},
-        {StateNormal, "blur", StateNormal, "", 0},
-        {StateFocusedHover, "blur", StateNormal, "Normal", 0},
-        {StateHover, "poll-away", StateNormal, "Normal", 0},
-        {StateFocused, "poll-away", StateFocused, "", 0},
+        {StateFocusedHover, "focus", StateFocused, "Selected", 0}, {StateNone, "blur", StateNormal, "Normal", 0},
+        {StateNormal, "blur", StateNormal, "", 0},         {StateFocusedHover, "blur", StateNormal, "Normal", 0},
+        {StateHover, "poll-away", StateNormal, "Normal", 0}, {StateFocused, "poll-away", StateFocused, "", 0},
         {StateFocusedHover, "poll-away", StateFocused, "Selected", 0},
         {StateFocusedHover, "poll-over", StateFocusedHover, "", 0},
         {StateFocusedHover, "resize", StateFocusedHover, "Normal", 0},
@@ -136,18 +126,24 @@ TEST(ButtonStates, TheClickHandlerMayDestroyTheButton) {
     FakeTimer timer;
     auto owned = std::make_unique<Command>(face, timer);
     owned->SetEnabled(true);
-    owned->OnClick([&] { owned.reset(); });
+    owned->OnClick([&] { owned.reset(); });  // as "設定" and "ｷｬﾝｾﾙ" close the dialog
     owned->UserControl_MouseUp(kLeftButton, 0, 0, 0);  // the sanitizers watch what follows
     EXPECT_EQ(owned, nullptr);
 }
 
-CaptionFont OtherFont() {
-    CaptionFont font = DialogFont();
-    font.face = "Tahoma";
-    font.size_points = 8.25;
-    font.italic = true;
-    return font;
+TEST(ButtonCaption, TheBoxKeepsItsHeightAndSitsHalfTheFreeHeightLessTwentyTwipsDown) {
+    for (const auto& [w, h, top, topPixel] : {std::tuple{81, 25, 80.0, 5}, {41, 21, 50.0, 3}}) {
+        RecordingFace face({w, h});
+        FakeTimer timer;
+        Command command(face, timer);
+        command.UserControl_Resize();
+        const CaptionLabel& box = command.LblMsg();
+        EXPECT_EQ(std::make_tuple(box.left, box.top, box.width, box.height, box.BoxPixels().y, box.BoxPixels().height),
+                  std::make_tuple(0.0, top, w * 15.0, 195.0, topPixel, 13));
+    }
 }
+
+const CaptionFont kOtherFont{"Tahoma", 8.25, 400, true};
 
 // What a control stores, to compare two controls by.
 auto Stored(const Command& c) {
@@ -156,11 +152,9 @@ auto Stored(const Command& c) {
 
 class ButtonProperties : public ::testing::Test {
 protected:
-    ButtonProperties() { command.OnPropertyChanged([this](const std::string& key) { changed.push_back(key); }); }
-
-    void Load(std::vector<std::pair<std::string, PropertyValue>> entries = {}) {
-        MapPropertyBag bag(std::move(entries));
-        command.UserControl_ReadProperties(bag, DialogFont());
+    ButtonProperties() {
+        command.OnPropertyChanged([this](const std::string& key) { changed.push_back(key); });
+        command.OnAppearanceChanged([this] { ++redraws; });
     }
     // Writes the control into a bag, checks the stored keys and reads it into a new control.
     std::unique_ptr<Command> RoundTrip(const Keys& keys, const CaptionFont& ambient = DialogFont()) {
@@ -176,51 +170,68 @@ protected:
     FakeTimer timer;
     Command command{face, timer};
     Keys changed;
+    int redraws = 0;
 };
 
-TEST_F(ButtonProperties, AFreshControlLooksDisabledAndKeepsItsCaptionBlackUntilEnabledIsRead) {
+TEST_F(ButtonProperties, EachSetterRepaintsReportsAndRedrawsAsItShould) {
     command.UserControl_Resize();
-    EXPECT_EQ(Painted(face), "Disable");
-    EXPECT_FALSE(command.LblMsg().enabled);
+    EXPECT_EQ(std::make_pair(Painted(face), command.LblMsg().enabled), std::make_pair(std::string("Disable"), false));
     command.SetEnabled(true);
     command.SetFontColour(0x0000FF);
-    EXPECT_EQ(command.LblMsg().colour, 0u);
+    EXPECT_EQ(command.LblMsg().colour, 0u) << "black until Enabled is first read";
     EXPECT_TRUE(command.Enabled());
-    EXPECT_TRUE(command.LblMsg().enabled);
-    command.SetFontColour(0x0000FF);
-    command.SetFontColour(0x12345678);  // refused: repainted, not reported
-    EXPECT_EQ(command.FontColour(), 0x0000FFu);
-    EXPECT_EQ(changed, (Keys{"Enabled", "FontColour", "FontColour"}));
+    command.SetEnabled(false);
+    command.SetEnabled(true);
+    EXPECT_TRUE(command.LblMsg().enabled) << "enabled again, the caption too";
+    const struct {
+        void (*set)(Command&);
+        const char* painted;  // the repaints it causes
+        int redraws;          // how often it tells the window to draw the caption or face again
+        std::uint8_t visible;
+    } setters[] = {
+        {[](Command& c) { c.SetFontColour(0x80000018); }, "Normal", 1, 255},  // the last system colour
+        {[](Command& c) { c.SetFontColour(0x80000019); }, "Normal", 0, 255},  // refused: not reported
+        {[](Command& c) { c.SetFontColour(0x01000000); }, "Normal", 0, 255},
+        {[](Command& c) { c.SetCaption("設定"); }, "", 1, 255},
+        {[](Command& c) { c.SetFont(kOtherFont); }, "", 1, 255},
+        {[](Command& c) { c.SetVisible(0); }, "", 1, 0},
+        {[](Command& c) { c.SetVisible(7); }, "Normal", 1, 255},
+    };
+    for (const auto& s : setters) {
+        face.Take();
+        redraws = 0;
+        s.set(command);
+        EXPECT_EQ(std::make_pair(Painted(face), redraws), std::make_pair(std::string(s.painted), s.redraws))
+            << &s - setters;
+        EXPECT_EQ(command.Visible(), s.visible);
+    }
+    EXPECT_EQ(command.FontColour(), 0x80000018u);
+    EXPECT_EQ(changed,
+              (Keys{"Enabled", "FontColour", "Enabled", "Enabled", "FontColour", "Caption", "Font", "Visible", "Visible"}));
 }
 
 TEST_F(ButtonProperties, DefaultsAreNotStoredAndEverythingElseRoundTrips) {
     // A fresh control, off every default: disabled, in its first run, transparent.
     command.SetCaption("設定");
-    command.SetFont(OtherFont());
+    command.SetFont(kOtherFont);
     command.SetVisible(0);
     EXPECT_EQ(Stored(*RoundTrip({"Enabled", "Caption", "FirstRun", "Font", "Visible"})), Stored(command));
-
     command.Enabled();
     command.SetFontColour(0x00FF00);
     EXPECT_EQ(Stored(*RoundTrip({"Caption", "Font", "FontColour", "Visible"})), Stored(command));
 
     // An empty bag gives an enabled, opaque "Command1" in the container's font, and only its
     // caption is stored: "Command" is the writing default, so it comes back as "Command1".
-    Load();
+    MapPropertyBag empty;
+    command.UserControl_ReadProperties(empty, DialogFont());
+    EXPECT_EQ(std::make_tuple(DialogFont().size_points, DialogFont().weight, DialogFont().charset),
+              std::make_tuple(9.75, 400, 128));  // 9.75 pt, regular, Shift-JIS
     EXPECT_EQ(Stored(command), std::make_tuple(true, 1, std::string("Command1"), DialogFont(), true, 0u));
     EXPECT_EQ(Stored(*RoundTrip({"Caption"})), Stored(command));
     command.SetCaption("");
-    EXPECT_EQ(RoundTrip({"Caption", "Font"}, OtherFont())->Caption(), "");
+    EXPECT_EQ(RoundTrip({"Caption", "Font"}, kOtherFont)->Caption(), "");
     command.SetCaption("Command");
-    EXPECT_EQ(RoundTrip({"Font"}, OtherFont())->Caption(), "Command1");
-
-    // Stored values of the wrong kind or range leave each property as a fresh control has it.
-    auto fresh = std::make_unique<Command>(otherFace, timer);
-    MapPropertyBag wrong({{"Enabled", std::string("yes")}, {"Caption", std::int32_t{5}},
-                          {"FirstRun", std::int32_t{300}}, {"FontColour", std::int32_t{0x12000000}},
-                          {"Visible", std::int32_t{2}}, {"Font", true}});
-    fresh->UserControl_ReadProperties(wrong, DialogFont());
-    EXPECT_EQ(Stored(*fresh), std::make_tuple(false, 0, std::string("Command"), DialogFont(), true, 0u));
+    EXPECT_EQ(RoundTrip({"Font"}, kOtherFont)->Caption(), "Command1");
 }
 
 }  // namespace

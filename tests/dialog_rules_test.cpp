@@ -3,6 +3,8 @@
 // order and the dialog's position.
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -12,62 +14,54 @@ namespace morvantis::host::dialog {
 namespace {
 
 TEST(SettingsDialogRules, AKindSelectsItsMarkAndEnablesOnlyItsOwnControl) {
-    // Kinds outside 0..2 (hand-edited) select no mark and enable nothing.
-    for (int kind : {0, 1, 2, -1, 3, 32767}) {
+    for (int kind : {0, 1, 2, -1, 3}) {  // outside 0..2 (hand-edited): no mark, nothing enabled
         const KindControls c = ControlsForKind(kind);
-        for (int k = 0; k < 3; ++k) EXPECT_EQ(c.markSelected[k], k == kind) << kind << ", mark " << k;
-        EXPECT_EQ(c.repeatEnabled, kind == 1) << kind;
-        EXPECT_EQ(c.fileButtonEnabled, kind == 2) << kind;
+        EXPECT_EQ(std::make_tuple(c.markSelected, c.repeatEnabled, c.fileButtonEnabled),
+                  std::make_tuple(std::array<bool, 3>{kind == 0, kind == 1, kind == 2}, kind == 1, kind == 2)) << kind;
     }
 }
 
 TEST(SettingsDialogRules, MarksAndLabelsStandForTheirKindUpToTheirLastPixel) {
-    const struct {
-        int x, y;
-        std::optional<int> kind;
-    } cases[] = {
-        {28, 56, 1}, {86, 68, 1}, {40, 60, std::nullopt}, {87, 60, std::nullopt},  // CD: corners, gap, past
-        {65, 88, 0}, {66, 80, std::nullopt}, {39, 107, 2}, {104, 100, std::nullopt},
-        {50, 69, std::nullopt}, {120, 60, std::nullopt},  // between the rows; the combo box
-    };
-    for (const auto& c : cases) EXPECT_EQ(KindElementAt(c.x, c.y), c.kind) << c.x << ", " << c.y;
+    const std::optional<int> none;  // CD: corners, gap, past; none; file; between the rows; the combo box
+    for (const auto& [x, y, kind] : {std::tuple{28, 56, std::optional{1}}, {86, 68, 1}, {40, 60, none}, {87, 60, none},
+                                     {65, 88, 0}, {66, 80, none}, {39, 107, 2}, {104, 100, none}, {50, 69, none},
+                                     {120, 60, none}})
+        EXPECT_EQ(KindElementAt(x, y), kind) << x << ", " << y;
 }
 
 TEST(SettingsDialogRules, RepeatTrackTextsBothWays) {
-    EXPECT_EQ(FormatRepeat(0), "");
-    EXPECT_EQ(FormatRepeat(-5), "-5");
-    std::vector<std::string> expected{""};
-    for (int i = 1; i <= 30; ++i) expected.push_back(std::to_string(i));
-    EXPECT_EQ(RepeatListItems(), expected);
-
-    const struct {
-        const char* text;
-        int stored;
-    } cases[] = {
-        {"7", 7}, {" 12 ", 12}, {"-3", -3}, {"1e1", 10},
-        {"2.5", 2}, {"3.5", 4}, {"2.6", 3},                             // halves to even
-        {"", 0}, {"abc", 0}, {"7a", 0}, {"\xEF\xBC\x97", 0},            // full-width 7
-        {"32767", 32767}, {"-32768", -32768}, {"40000", 0}, {"-40000", 0}, {"1e300", 0},  // 16 bits
-    };
-    for (const auto& c : cases) EXPECT_EQ(RepeatFromText(c.text), c.stored) << '"' << c.text << '"';
+    std::vector<std::string> items{""};
+    for (int i = 1; i <= 30; ++i) items.push_back(std::to_string(i));
+    EXPECT_EQ(RepeatListItems(), items);
+    for (const auto& [text, stored] : {std::pair{"7", 7}, {"2.5", 2}, {"3.5", 4}, {"", 0}, {"abc", 0}, {"32767", 32767},
+                                       {"-32768", -32768}, {"40000", 0}, {"-40000", 0}})  // beyond 16 bits: no track
+        EXPECT_EQ(RepeatFromText(text), stored) << '"' << text << '"';
 }
 
-TEST(SettingsDialogRules, BackgroundRunsFromDarkBlueToPaleBlueGreyAndBack) {
-    const std::vector<BackgroundRow> rows = BackgroundRows(kClientHeight);
-    ASSERT_EQ(rows.size(), 247u);  // rows 0 to 246, both included
-    for (const auto& [y, v] : {std::pair{0, 0}, {41, 110}, {123, 220}, {200, 122}, {246, 0}}) {
-        const BackgroundRow& row = rows[static_cast<std::size_t>(y)];
-        EXPECT_EQ(row.y, y);
-        EXPECT_EQ((std::array<int, 3>{row.red, row.green, row.blue}), (std::array<int, 3>{v, v, v + 30})) << y;
-    }
+TEST(SettingsDialogRules, BackgroundRowsFollowTheSineOfEveryRow) {
+    // v of rows 0 to 246 with k = 246 / 3.142 (with pi, rows such as 109 and 164 differ).
+    std::istringstream expected(
+        "0 3 6 8 11 14 17 20 22 25 28 31 34 36 39 42 45 47 50 53 56 58 61 64 66 69 72 74 77 80 82 85 87 90 93 95 "
+        "98 100 103 105 108 110 112 115 117 120 122 124 127 129 131 133 136 138 140 142 144 146 148 151 153 155 "
+        "157 159 160 162 164 166 168 170 172 173 175 177 178 180 182 183 185 186 188 189 191 192 193 195 196 197 "
+        "198 200 201 202 203 204 205 206 207 208 209 210 211 211 212 213 214 214 215 215 216 217 217 217 218 218 "
+        "219 219 219 219 220 220 220 220 220 220 220 220 220 220 220 219 219 219 219 218 218 217 217 216 216 215 "
+        "215 214 214 213 212 211 211 210 209 208 207 206 205 204 203 202 201 200 198 197 196 195 193 192 190 189 "
+        "188 186 185 183 182 180 178 177 175 173 171 170 168 166 164 162 160 158 157 155 153 150 148 146 144 142 "
+        "140 138 136 133 131 129 127 124 122 120 117 115 112 110 107 105 103 100 98 95 92 90 87 85 82 80 77 74 72 "
+        "69 66 64 61 58 56 53 50 47 45 42 39 36 33 31 28 25 22 20 17 14 11 8 6 3 0");
+    std::vector<std::vector<int>> rows, wanted;
+    for (const BackgroundRow& row : BackgroundRows(kClientHeight))
+        rows.push_back({row.y, row.red, row.green, row.blue});
+    for (int y = 0, v; expected >> v; ++y) wanted.push_back({y, v, v, v + 30});
+    EXPECT_EQ(rows, wanted);
 }
 
 TEST(SettingsDialogRules, TilesFillColumnByColumnAndOverrunEveryEdge) {
     // A tile that starts exactly on the bottom or right edge is not the last one.
-    EXPECT_EQ(TileOrigins(4, 3, 4, 3), (std::vector<Point>{{0, 0}, {0, 3}, {0, 6}, {4, 0}, {4, 3}, {4, 6},
-                                                            {8, 0}, {8, 3}, {8, 6}}));
-    EXPECT_EQ(TileOrigins(465, 161, kPanelTextureWidth, kPanelTextureHeight).size(), 20u);  // 2 columns of 10
-    EXPECT_TRUE(TileOrigins(10, 10, 0, 5).empty());
+    EXPECT_EQ(TileOrigins(1, 1, 1, 1),
+              (std::vector<Point>{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}}));
+    EXPECT_TRUE(TileOrigins(10, 10, 0, 5).empty() && TileOrigins(10, 10, 5, 0).empty()) << "no texture, no tiles";
 }
 
 TEST(SettingsDialogRules, DialogOpensCentredWithAThirdOfTheFreeHeightAbove) {

@@ -6,22 +6,32 @@
 
 namespace morvantis::button {
 
+namespace {
+
+// The colour GDI gives row `y` of a vertical gradient from `top` (its first row) to `bottom`
+// (the row after its last), for top.y <= y < bottom.y: each channel is
+// (top * (len - pos) + bottom * pos) / len / 256 in integers, truncated, with pos = y - top.y
+// and len = bottom.y - top.y. So the first row has the top colour and the rows move 1/len of
+// the way per row without ever reaching the bottom colour, which lies on the excluded row.
 Rgb8 GradientRowColour(const GradientVertex& top, const GradientVertex& bottom, std::int32_t y) {
     const std::int64_t len = static_cast<std::int64_t>(bottom.y) - top.y;
     const std::int64_t pos = static_cast<std::int64_t>(y) - top.y;
-    if (len <= 0) return {static_cast<std::uint8_t>(top.red >> 8), static_cast<std::uint8_t>(top.green >> 8),
-                          static_cast<std::uint8_t>(top.blue >> 8)};
     const auto channel = [len, pos](std::uint16_t a, std::uint16_t b) {
         return static_cast<std::uint8_t>((a * (len - pos) + b * pos) / len / 256);
     };
     return {channel(top.red, bottom.red), channel(top.green, bottom.green), channel(top.blue, bottom.blue)};
 }
 
+enum class Axis { kHorizontal, kVertical };
+
+// For each of `destination_length` pixels along an axis, the index of the source pixel (of
+// `source_length`; both positive) that GDI's nearest-pixel stretching (COLORONCOLOR) puts
+// there. It walks the longer of the two lengths with a Bresenham error term that starts half a
+// step in. When squeezing, several source pixels fall on one destination pixel: along a row
+// the last one stays, across rows the first one (whole rows are dropped).
 std::vector<std::int32_t> StretchSourceIndices(std::int32_t source_length, std::int32_t destination_length,
                                                Axis axis) {
-    std::vector<std::int32_t> indices;
-    if (source_length <= 0 || destination_length <= 0) return indices;
-    indices.assign(static_cast<std::size_t>(destination_length), -1);
+    std::vector<std::int32_t> indices(static_cast<std::size_t>(destination_length), -1);
     const std::int64_t src = source_length, dst = destination_length;
     if (src <= dst) {
         // Stretching (or 1:1): walk the destination, stepping the source now and then.
@@ -54,19 +64,12 @@ std::vector<std::int32_t> StretchSourceIndices(std::int32_t source_length, std::
     return indices;
 }
 
+}  // namespace
+
 Rgb8 PicturePixel(const RgbImage& image, std::int32_t x, std::int32_t y) {
     const std::size_t row = static_cast<std::size_t>(image.height - 1 - y);
     const std::size_t at = (row * static_cast<std::size_t>(image.width) + static_cast<std::size_t>(x)) * 3;
     return {image.pixels[at], image.pixels[at + 1], image.pixels[at + 2]};
-}
-
-std::vector<Rgb8> PictureRowsFromTop(const RgbImage& image) {
-    std::vector<Rgb8> rows;
-    rows.reserve(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
-    for (std::int32_t y = 0; y < image.height; ++y) {
-        for (std::int32_t x = 0; x < image.width; ++x) rows.push_back(PicturePixel(image, x, y));
-    }
-    return rows;
 }
 
 bool IsValidCopy(const RgbImage& image, const PixelRect& source, const PixelRect& destination) {
@@ -116,10 +119,10 @@ bool PixelSurface::FillGradient(const GradientVertex* vertices, std::uint32_t ve
 bool PixelSurface::StretchCopy(StatePicture picture, const PixelRect& source, const PixelRect& destination) {
     const RgbImage& image = StatePictureImage(picture);
     if (!IsValidCopy(image, source, destination)) return false;
-    // Like GDI: a one-pixel-wide destination takes one source pixel less.
+    // Like GDI: a one-pixel-wide destination takes one source column less. (A one-pixel-high one
+    // would take one row less, but across rows the first one stays anyway.)
     PixelRect src = source;
     if (destination.width == 1 && src.width > 1) --src.width;
-    if (destination.height == 1 && src.height > 1) --src.height;
     const std::vector<std::int32_t> columns = StretchSourceIndices(src.width, destination.width, Axis::kHorizontal);
     const std::vector<std::int32_t> rows = StretchSourceIndices(src.height, destination.height, Axis::kVertical);
     for (std::int32_t dy = 0; dy < destination.height; ++dy) {

@@ -9,23 +9,6 @@
 
 namespace morvantis::button {
 
-// The colour GDI gives row `y` of a vertical gradient from `top` (its first row) to `bottom`
-// (the row after its last): each channel is (top * (len - pos) + bottom * pos) / len / 256 in
-// integers, truncated, with pos = y - top.y and len = bottom.y - top.y. So the first row has
-// the top colour and the rows move 1/len of the way per row without ever reaching the bottom
-// colour, which lies on the excluded row.
-Rgb8 GradientRowColour(const GradientVertex& top, const GradientVertex& bottom, std::int32_t y);
-
-enum class Axis { kHorizontal, kVertical };
-
-// For each of `destination_length` pixels along an axis, the index of the source pixel (of
-// `source_length`) that GDI's nearest-pixel stretching (COLORONCOLOR) puts there. It walks the
-// longer of the two lengths with a Bresenham error term that starts half a step in. When
-// squeezing, several source pixels fall on one destination pixel: along a row the last one
-// stays, across rows the first one (whole rows are dropped).
-std::vector<std::int32_t> StretchSourceIndices(std::int32_t source_length, std::int32_t destination_length,
-                                               Axis axis);
-
 class PixelSurface : public FaceSurface {
 public:
     PixelSurface(std::int32_t width, std::int32_t height);
@@ -56,9 +39,6 @@ private:
 
 // Pixel (x, y) of a picture, y counted from the top.
 Rgb8 PicturePixel(const RgbImage& image, std::int32_t x, std::int32_t y);
-
-// The picture as rows from the top, for surfaces that want it that way.
-std::vector<Rgb8> PictureRowsFromTop(const RgbImage& image);
 
 // True when `source` lies inside the picture and both rectangles have a positive size: the
 // copies both surfaces accept.

@@ -13,17 +13,15 @@ constexpr int kTwipsPerPixel = 15;
 
 KindControls ControlsForKind(int kind) {
     KindControls controls;
-    if (kind < 0 || kind > 2) return controls;
-    controls.markSelected[static_cast<std::size_t>(kind)] = true;
+    controls.markSelected = {kind == 0, kind == 1, kind == 2};
     controls.repeatEnabled = kind == 1;
     controls.fileButtonEnabled = kind == 2;
     return controls;
 }
 
 std::optional<int> KindElementAt(int x, int y) {
-    for (int kind = 0; kind < 3; ++kind) {
-        const std::size_t i = static_cast<std::size_t>(kind);
-        if (kImgBgm[i].Contains(x, y) || kLblBgm[i].Contains(x, y)) return kind;
+    for (const std::size_t kind : {0u, 1u, 2u}) {
+        if (kImgBgm[kind].Contains(x, y) || kLblBgm[kind].Contains(x, y)) return static_cast<int>(kind);
     }
     return std::nullopt;
 }
@@ -44,7 +42,6 @@ std::int16_t RepeatFromText(const std::string& text) {
 
 std::vector<BackgroundRow> BackgroundRows(int clientHeight) {
     std::vector<BackgroundRow> rows;
-    if (clientHeight < 0) return rows;
     const double k = clientHeight / 3.142;
     for (int y = 0; y <= clientHeight; ++y) {
         const double v = std::fabs(std::sin(y / k) * 220.0);

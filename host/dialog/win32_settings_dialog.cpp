@@ -2,13 +2,13 @@
 
 #include <windows.h>
 #include <commdlg.h>
-#include <shellapi.h>
 
 #include <array>
 #include <cmath>
 
 #include "host/button/win32_command_button.h"
 #include "host/dialog/settings_dialog.h"
+#include "host/dialog/web_page.h"
 #include "host/resource_ids.h"
 #include "host/startup.h"
 #include "host/text_encoding.h"
@@ -225,7 +225,7 @@ struct SettingsDialog::Form {
 
     void lbl_URL_Click() {
         SetPointer(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
-        ShellExecuteW(hwnd, L"open", Widen(kAuthorPage).c_str(), L"", L"", SW_SHOWNORMAL);
+        OpenWebPage(hwnd, kAuthorPage);
         SetPointer(nullptr);
     }
 
@@ -598,8 +598,6 @@ button::CommandButton* SettingsDialog::Button(int id) const {
 bool SettingsDialog::MarkSelected(int kind) const {
     return kind >= 0 && kind < 3 && form_->imgBgmSelected[static_cast<std::size_t>(kind)];
 }
-
-std::string SettingsDialog::FileLabelCaption() const { return form_->fileCaption; }
 
 void RunSettingsDialog(Settings& settings, ProfileStore& store, const std::string& hostFolder) {
     if (std::unique_ptr<SettingsDialog> dialog = SettingsDialog::Show(settings, store, hostFolder))

@@ -7,8 +7,9 @@
 // over their persistent background pictures and hit-test them themselves. The combo box is a
 // Windows combo box; the three buttons are the gradient Command buttons.
 //
-// The program needs host/win32_resources.cpp, host/win32_window_effects.cpp and the resources
-// of host/resources.rc linked with this; no OS header is included here.
+// The program needs host/win32_resources.cpp, host/win32_window_effects.cpp,
+// host/dialog/win32_web_page.cpp and the resources of host/resources.rc linked with this; no OS
+// header is included here.
 #pragma once
 
 #include <memory>
@@ -55,10 +56,8 @@ public:
     HWND__* Control(int id) const;
     button::CommandButton* Button(int id) const;
 
-    // What the windowless controls show: whether Img_BGM(kind) holds the selected mark, and
-    // the caption of lbl_Fname (UTF-8).
+    // Whether the windowless Img_BGM(kind) holds the selected mark.
     bool MarkSelected(int kind) const;
-    std::string FileLabelCaption() const;
 
     struct Form;  // the window's state and event procedures
 

@@ -1,12 +1,12 @@
 // The Win32 DIB reader (file mapping, SetDIBits into a DIB section) against the portable
-// converter: same pixels for the files both accept, the same texts for the files they refuse.
+// converter: same pixels for the files both accept, the same texts for the files they refuse
+// (the shortened files are the shared header logic's, checked natively).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "renderer/dib_decode.h"
@@ -16,12 +16,7 @@
 namespace morvantis {
 namespace {
 
-using testing::kBmpSuite;
-
-void Capture(const char* text, void* context) {
-    static_cast<std::vector<std::string>*>(context)->push_back(text);
-}
-
+// The image, or nothing and the texts reported.
 struct Outcome {
     std::optional<RgbImage> image;
     std::vector<std::string> messages;
@@ -29,53 +24,36 @@ struct Outcome {
 
 Outcome ReadThroughGdi(const std::string& path) {
     Outcome out;
-    out.image = ReadDibImage(path, Capture, &out.messages);
+    const auto report = [](const char* text, void* messages) {
+        static_cast<std::vector<std::string>*>(messages)->push_back(text);
+    };
+    out.image = ReadDibImage(path, report, &out.messages);
     return out;
-}
-
-std::vector<std::string> SuiteFiles() {
-    std::vector<std::string> files;
-    for (const char* folder : {"g", "q", "b", "x"})
-        for (const auto& entry : std::filesystem::directory_iterator(kBmpSuite + folder))
-            files.push_back(entry.path().string());
-    return files;
 }
 
 TEST(Win32DibReader, AgreesWithThePortableConverterOnEverySuiteFile) {
     MORVANTIS_NEEDS_BMP_SUITE();
-    const std::vector<std::string> files = SuiteFiles();
-    ASSERT_EQ(files.size(), 91u);
-    int decoded = 0;
-    for (const std::string& path : files) {
-        SCOPED_TRACE(path);
-        Outcome gdi = ReadThroughGdi(path);
-        DibResult portable = ReadDibFile(path);
-        ASSERT_EQ(gdi.image.has_value(), portable.image.has_value())
-            << (gdi.messages.empty() ? portable.error : gdi.messages[0]);
-        if (portable.image) {
-            EXPECT_TRUE(gdi.messages.empty());
-            EXPECT_EQ(gdi.image->width, portable.image->width);
-            EXPECT_EQ(gdi.image->height, portable.image->height);
-            EXPECT_TRUE(gdi.image->pixels == portable.image->pixels);
-            ++decoded;
-        } else {
-            EXPECT_EQ(gdi.messages, std::vector<std::string>{portable.error});
-        }
+    int files = 0, decoded = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(testing::kBmpSuite)) {
+        if (entry.path().extension() != ".bmp") continue;
+        SCOPED_TRACE(entry.path().string());
+        Outcome gdi = ReadThroughGdi(entry.path().string());
+        DibResult portable = ReadDibFile(entry.path().string());
+        ++files;
+        EXPECT_EQ(gdi.messages, portable.image ? std::vector<std::string>{} : std::vector<std::string>{portable.error});
+        ASSERT_EQ(gdi.image.has_value(), portable.image.has_value());
+        if (!portable.image) continue;
+        EXPECT_TRUE(gdi.image->width == portable.image->width && gdi.image->pixels == portable.image->pixels);
+        ++decoded;
     }
-    EXPECT_EQ(decoded, 25 + 18 + 12);  // good, questionable and bad files with an image
+    EXPECT_EQ(std::make_pair(files, decoded), std::make_pair(91, 25 + 18 + 12));  // good, questionable and bad files
 }
 
-TEST(Win32DibReader, ShortEmptyAndMissingFilesAreRefusedBeforeGdiSeesThem) {
-    std::ifstream in(MORVANTIS_SOURCE_DIR "/assets/Morvantis1.bmp", std::ios::binary);
-    const std::vector<char> whole((std::istreambuf_iterator<char>(in)), {});
-    const std::string path = ::testing::TempDir() + "dib_cut.bmp";
+TEST(Win32DibReader, AnEmptyOrMissingFileCannotBeOpened) {
+    const std::string path = ::testing::TempDir() + "dib_empty.bmp";
     const std::vector<std::string> openFailed = {"Failed to open DIB file " + path + ".\n"};
-    for (std::size_t length : {std::size_t{0}, std::size_t{13}, std::size_t{54}, whole.size() - 1}) {
-        std::ofstream(path, std::ios::binary | std::ios::trunc).write(whole.data(), length);
-        Outcome gdi = ReadThroughGdi(path);
-        EXPECT_FALSE(gdi.image) << length;
-        EXPECT_EQ(gdi.messages, length == 0 ? openFailed : std::vector<std::string>{kDibTruncated}) << length;
-    }
+    std::ofstream(path, std::ios::binary).close();
+    EXPECT_EQ(ReadThroughGdi(path).messages, openFailed) << "an empty file cannot be mapped";
     DeleteFileA(path.c_str());
     EXPECT_EQ(ReadThroughGdi(path).messages, openFailed);
 }
