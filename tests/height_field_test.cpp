@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <memory>
+#include <tuple>
+#include <utility>
 
 namespace morvantis {
 namespace {
@@ -103,17 +105,11 @@ TEST(HeightField, HeldPresetsStayStillAndTheCycleReturnsToTheStart) {
     }
     RunFrames(*field, 3 * 120 - 118);
     ASSERT_EQ(field->presetIndex, 8);
-    EXPECT_EQ(field->formulaType, 2);
-    EXPECT_EQ(field->motionMode, 12);
-    EXPECT_FLOAT_EQ(field->regionStep[0], -0.01666667f);
-    EXPECT_EQ(field->regionStep[1], 0.0f);
-    EXPECT_EQ(field->regionStep[2], 0.0f);
-    EXPECT_EQ(field->regionStep[3], 0.0f);
+    EXPECT_EQ(std::make_pair(field->formulaType, field->motionMode), std::make_pair(2, 12));
+    ExpectRegion(field->regionStep, {-0.01666667f, 0.0f, 0.0f, 0.0f});
     RunFrames(*field, 120);
-    EXPECT_EQ(field->presetIndex, 0);
+    EXPECT_EQ(std::make_tuple(field->presetIndex, field->formulaType, field->motionMode), std::make_tuple(0, 0, 10));
     EXPECT_EQ(field->viewRegion, (Region{-2.5f, 1.5f, -1.5f, 1.5f}));
-    EXPECT_EQ(field->formulaType, 0);
-    EXPECT_EQ(field->motionMode, 10);
 }
 
 TEST(HeightField, NewFormulaAppliesFromTheNextPass) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace morvantis {
 namespace {
@@ -60,9 +61,7 @@ TEST(Frame, TheFirstFrameLooksFromTheStartAndDrawsSpheresBeforeTheirBounce) {
     auto state = std::make_unique<RendererState>();
     ResetRenderer(*state);
     const FramePlan first = BeginFrame(*state);
-    EXPECT_EQ(first.eye.x, 90.0f);
-    EXPECT_EQ(first.eye.y, 70.0f);
-    EXPECT_EQ(first.eye.z, 0.0f);
+    EXPECT_EQ(std::make_tuple(first.eye.x, first.eye.y, first.eye.z), std::make_tuple(90.0f, 70.0f, 0.0f));
     // A quarter of the way round, cos(90 * 0.01745) is not quite 0.
     EXPECT_NEAR(CameraFor(90.0f).x, 0.026670, 1e-6);
     EXPECT_NEAR(CameraFor(90.0f).z, 89.999996, 1e-5);
@@ -71,9 +70,8 @@ TEST(Frame, TheFirstFrameLooksFromTheStartAndDrawsSpheresBeforeTheirBounce) {
     EXPECT_FLOAT_EQ(first.fogStart, 0.3f);
     EXPECT_FLOAT_EQ(first.fogEnd, 80.3f);
     EXPECT_EQ(first.spinAngle, 1.0f);
-    EXPECT_EQ(first.spheres[2].x, -32.0f);
-    EXPECT_EQ(first.spheres[2].z, 36.0f);
-    EXPECT_EQ(first.spheres[2].height, 1.0f);
+    const Sphere& third = first.spheres[2];
+    EXPECT_EQ(std::make_tuple(third.x, third.z, third.height), std::make_tuple(-32.0f, 36.0f, 1.0f));
     EXPECT_FLOAT_EQ(state->scene.spheres[2].velocity, -0.01f);
     // Before the first surface motion the drawn surface is all at the origin, shade 0.
     for (const GridVertex& v : state->animatedGrid) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 namespace morvantis::e2e {
@@ -50,30 +51,22 @@ RunningProgram StartRenderer() {
     return renderer;
 }
 
-TEST(RendererProgram, OpensItsWindowAndEndsWithZeroOnEscape) {
+TEST(RendererProgram, OpensItsWindowAndEndsWithZeroOnEscapeOrClose) {
     PutTextures(true, true);
-    RunningProgram renderer = StartRenderer();
-    HWND window = WaitForWindow("Morvantis_VC", kStartTime);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(ClassNameOf(window), "OpenGL");
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    EXPECT_EQ(rect.right - rect.left, 1024);
-    EXPECT_EQ(rect.bottom - rect.top, 768);
-    Sleep(500);  // let it draw a few frames
-    EXPECT_TRUE(renderer.Running());
-    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_EQ(renderer.WaitForExit(kEndTime), std::optional<DWORD>(0));
-    EXPECT_TRUE(WaitForNoWindow("Morvantis_VC", 1000));
-}
-
-TEST(RendererProgram, EndsWithZeroOnClose) {
-    PutTextures(true, true);
-    RunningProgram renderer = StartRenderer();
-    HWND window = WaitForWindow("Morvantis_VC", kStartTime);
-    ASSERT_NE(window, nullptr);
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(renderer.WaitForExit(kEndTime), std::optional<DWORD>(0));
+    for (const UINT message : {WM_KEYDOWN, WM_CLOSE}) {
+        RunningProgram renderer = StartRenderer();
+        HWND window = WaitForWindow("Morvantis_VC", kStartTime);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(ClassNameOf(window), "OpenGL");
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        EXPECT_EQ(std::make_pair(rect.right - rect.left, rect.bottom - rect.top), std::make_pair(1024L, 768L));
+        Sleep(500);  // let it draw a few frames
+        EXPECT_TRUE(renderer.Running());
+        PostMessageA(window, message, message == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
+        EXPECT_EQ(renderer.WaitForExit(kEndTime), std::optional<DWORD>(0)) << message;
+        EXPECT_TRUE(WaitForNoWindow("Morvantis_VC", 1000));
+    }
 }
 
 TEST(RendererProgram, WithoutTexturesEndsAtOnceWithoutAMessage) {

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The native program in a window of its own: full screen, showing the scene, and ended with 0 by
+# Escape or by the window manager's close request. Without textures it ends at once with 0.
+# Usage: own_window_test.sh PROGRAM TEXTURE_DIR RENDERER_COMMAND
+set -euo pipefail
+program=$1 textures=$2 command=$3
+source "$(dirname "$0")/lib.sh"
+start_xvfb
+
+renderer_window() { xwininfo -root -tree | awk '/"Morvantis_VC"/ { print $1; exit }'; }
+has_window() { [ -n "$(renderer_window)" ]; }
+
+for ending in escape close; do
+  "$program" --textures "$textures" &
+  pid=$!
+  cleanups+=("kill -9 $pid")
+  wait_until 20 has_window || fail "no window titled Morvantis_VC"
+  window=$(renderer_window)
+  width=$(xwininfo -id "$window" | awk '/Width:/ { print $2 }')
+  [ "$width" -eq 1024 ] || fail "a window $width pixels wide on a screen of 1024"
+  poll=0.5 wait_until 20 shows_scene "$window" || fail "no scene (lit $(lit_fraction "$scratch/shot.png"))"
+  "$command" "$ending" "$window"
+  wait_until 10 gone "$pid" || fail "it still runs after $ending"
+  status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || fail "$ending: it ended with $status"
+done
+
+status=0
+timeout 20 "$program" --textures "$scratch/none" || status=$?
+[ "$status" -eq 0 ] || fail "without textures: status $status"
