@@ -107,11 +107,10 @@ struct DibParseResult {
 // Parses and validates a file of `fileSize` bytes that starts with `data[0, size)`, where `size`
 // is the whole file or at least DibHeadersEnd of it; no byte past `size` is read. On success
 // the layout's header is the converted 40-byte header: width and height from the file (the
-// 16-bit unsigned fields of a
-// core header), planes and bit count copied, image size = pixelBytes (the header's own value
-// is never handed on: for RLE it bounds the data, for uncompressed data it is exactly the
-// rows' bytes), colours used = the number of palette entries read (DibPaletteSize, low 16
-// bits). Errors, in the order they are checked:
+// 16-bit unsigned fields of a core header), planes and bit count copied, image size =
+// pixelBytes (the header's own value is never handed on: for RLE it bounds the data, for
+// uncompressed data it is exactly the rows' bytes), colours used = the number of palette
+// entries read (DibPaletteSize, low 16 bits). Errors, in the order they are checked:
 //   - "Truncated DIB file."        the file ends inside the file header or the header's size;
 //   - "Unknown DIB file format."   a header size other than 12 or 40;
 //   - "Truncated DIB file."        the file ends inside the header, masks or palette, or
