@@ -8,6 +8,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assets/bmp_writer.h"
@@ -20,17 +21,14 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(BmpWriter, RowsArePaddedToFourBytesAndReadBackWhole) {
-    RgbImage image;
-    image.width = 5;
-    image.height = 3;
+    RgbImage image{5, 3, {}};
     for (int i = 0; i < 5 * 3 * 3; ++i) image.pixels.push_back(static_cast<std::uint8_t>(1 + 5 * i));
     const Bytes bmp = EncodeBmp24(image);
     ASSERT_EQ(bmp.size(), 54u + 3 * 16);  // rows of 15 pixel bytes padded to 16
     for (std::size_t row = 0; row < 3; ++row) EXPECT_EQ(bmp[54 + row * 16 + 15], 0) << "padding of row " << row;
     const DibResult back = DecodeDib(bmp.data(), bmp.size());
     ASSERT_TRUE(back.image) << back.error;
-    EXPECT_EQ(back.image->width, 5);
-    EXPECT_EQ(back.image->height, 3);
+    EXPECT_EQ(std::make_pair(back.image->width, back.image->height), std::make_pair(5, 3));
     EXPECT_EQ(back.image->pixels, image.pixels);
 
     image.pixels.pop_back();  // pixels that do not match the size are never read

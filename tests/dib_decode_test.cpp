@@ -136,10 +136,18 @@ TEST(DibSuite, EveryShortenedGoodFileIsRefusedOrDecodedWithinItsBytes) {
     }
 }
 
+// Red 0x8000, green 0x6000, blue 0x1C00: channels of 1, 2 and 3 bits; pixels all ones, and 0xA800.
+const Bytes kNarrowChannels =
+    BareDib(2, 1, 16, kDibBitfields, 0, {0, 0x80, 0, 0, 0, 0x60, 0, 0, 0, 0x1C, 0, 0, 0xFF, 0xFF, 0x00, 0xA8});
+
 TEST(DibDecode, BareDibsAndNarrowChannelsGiveTheirPixelsAndTheLimitsHold) {
-    Bytes twentyColours;  // entry i: blue i, green 0, red 1
+    Bytes twentyColours, sixteenColours;  // entry i: blue i, green 0, red 1; blue i alone
     for (std::uint8_t i = 0; i < 20; ++i) twentyColours.insert(twentyColours.end(), {i, 0, 1, 0});
     twentyColours.insert(twentyColours.end(), {0, 19, 20, 255});
+    for (std::uint8_t i = 0; i < 16; ++i) sixteenColours.insert(sixteenColours.end(), {i, 0, 0, 0});
+    sixteenColours.insert(sixteenColours.end(), {0xF0, 0, 0, 0});
+    Bytes rleCut = BareDib(2, 1, 8, kDibRle8, 2, {0, 0, 0, 0, 255, 255, 255, 0, 1, 1, 1, 1, 0, 1});
+    rleCut[20] = 2;  // the image size: the first run only
     const struct {
         const char* what;
         Bytes file, rgb;
@@ -149,15 +157,18 @@ TEST(DibDecode, BareDibsAndNarrowChannelsGiveTheirPixelsAndTheLimitsHold) {
         {"core header: pixels after 3-byte entries",
          {12, 0, 0, 0, 3, 0, 1, 0, 1, 0, 1, 0, 10, 20, 30, 40, 50, 60, 0xA0, 0, 0, 0},
          {60, 50, 40, 30, 20, 10, 60, 50, 40}},
-        {"channels of 1, 2 and 3 bits span the whole range",  // red 0x8000, green 0x6000, blue 0x1C00
-         BareDib(2, 1, 16, 3, 0, {0, 0x80, 0, 0, 0, 0x60, 0, 0, 0, 0x1C, 0, 0, 0xFF, 0xFF, 0x00, 0xA8}),
-         {255, 255, 255, 255, 85, 73}},
+        {"channels of 1, 2 and 3 bits span the whole range", kNarrowChannels, {255, 255, 255, 255, 85, 73}},
+        {"4 bits and no colour count: 16 entries", BareDib(1, 1, 4, 0, 0, sixteenColours), {0, 0, 15}},
+        {"RLE data end at the header's image size", rleCut, {255, 255, 255, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         DibResult r = Decode(c.file);
         ASSERT_TRUE(r.image) << c.what << ": " << r.error;
         EXPECT_EQ(r.image->pixels, c.rgb) << c.what;
     }
+    Bytes wideCore = {12, 0, 0, 0, 0, 1, 1, 0, 1, 0, 1, 0, 0, 0, 0, 255, 255, 255};  // 256 x 1, 1 bit
+    wideCore.resize(wideCore.size() + 32, 0xFF);
+    EXPECT_EQ(Decode(wideCore).image.value_or(RgbImage{}).width, 256);
     // Sizes and formats beyond the limits.
     const Bytes rest(16 + 4, 1);  // three masks and one palette entry, or a palette entry and a gap; pixels
     const char *const conversion = kDibConversionError, *const memory = kDibOutOfMemory;
@@ -170,10 +181,24 @@ TEST(DibDecode, BareDibsAndNarrowChannelsGiveTheirPixelsAndTheLimitsHold) {
           {16384, 1, 8u, 1u, ""}, {1, 16384, 8u, 1u, ""}}) {
         EXPECT_EQ(Decode(BareDib(width, height, bits, compression, 1, rest)).error, text) << width << "x" << height;
     }
-    const Bytes noBlue = {0, 0xF8, 0, 0, 0xE0, 7, 0, 0, 0, 0, 0, 0, 0, 0};  // red and green masks, blue 0, a pixel
-    EXPECT_EQ(Decode(BareDib(1, 1, 16, kDibBitfields, 0, noBlue)).error, conversion);
+    const Bytes noGreen = {0, 0xF8, 0, 0, 0, 0, 0, 0, 0x1F, 0, 0, 0, 0, 0};  // red and blue masks, green 0, a pixel
+    EXPECT_EQ(Decode(BareDib(1, 1, 16, kDibBitfields, 0, noGreen)).error, conversion);
     const Bytes rle = BareDib(1, 1, 8, kDibRle8, 1, rest);  // its data run to the end of a file beyond the limit
     EXPECT_EQ(ParseDib(rle.data(), rle.size(), kDibMaxRleBytes + 45).error, kDibOutOfMemory);
+    const std::string empty = ::testing::TempDir() + "empty.bmp";
+    std::ofstream(empty).close();
+    EXPECT_EQ(ReadDibFile(empty).error, DibOpenFailedMessage(empty));
+}
+
+TEST(DibDecode, ChannelsThatGdiWidenedOnceAreWidenedOverTheWholeRangeAndOthersKept) {
+    // What GDI gives for the narrow channels' ones (0xC0 for a 1-bit 1), and a 5-6-5 pixel that
+    // no widening would give.
+    RgbImage narrow{1, 1, {0xC0, 0x50, 0x92}}, wide{1, 1, {0x01, 0x02, 0x03}};
+    WidenNarrowChannels(*ParseDib(kNarrowChannels.data(), kNarrowChannels.size()).layout, narrow);
+    EXPECT_EQ(narrow.pixels, (Bytes{255, 0x55, 0x92}));
+    const Bytes rgb565 = BareDib(1, 1, 16, kDibBitfields, 0, {0, 0xF8, 0, 0, 0xE0, 7, 0, 0, 0x1F, 0, 0, 0, 0, 0, 0, 0});
+    WidenNarrowChannels(*ParseDib(rgb565.data(), rgb565.size()).layout, wide);
+    EXPECT_EQ(wide.pixels, (Bytes{0x01, 0x02, 0x03}));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace morvantis {
@@ -12,23 +14,15 @@ NativeOptions Parse(std::vector<const char*> args, const char* screenSaverWindow
     return ParseNativeOptions(static_cast<int>(args.size()), args.data(), "/assets", screenSaverWindow);
 }
 
-TEST(NativeOptions, DefaultsRunInAWindowWithTheProjectPictures) {
-    const NativeOptions o = Parse({});
-    EXPECT_EQ(o.textureDir, "/assets");
-    EXPECT_TRUE(o.snapshotPath.empty());
-    EXPECT_TRUE(o.error.empty());
-    EXPECT_FALSE(o.help);
+TEST(NativeOptions, DefaultsRunInAWindowAndSnapshotOptionsAreTaken) {
+    const NativeOptions d = Parse({});
+    EXPECT_EQ(std::make_tuple(d.textureDir, d.snapshotPath, d.error, d.help, d.hosted),
+              std::make_tuple("/assets", "", "", false, false));
     EXPECT_TRUE(Parse({"--help"}).help);
-}
-
-TEST(NativeOptions, SnapshotOptionsAreTaken) {
     const NativeOptions o = Parse({"--textures", "/t", "--snapshot", "a.png", "--frames", "7", "--size", "320x200"});
     EXPECT_TRUE(o.error.empty()) << o.error;
-    EXPECT_EQ(o.textureDir, "/t");
-    EXPECT_EQ(o.snapshotPath, "a.png");
-    EXPECT_EQ(o.frames, 7);
-    EXPECT_EQ(o.width, 320);
-    EXPECT_EQ(o.height, 200);
+    EXPECT_EQ(std::make_tuple(o.textureDir, o.snapshotPath, o.frames, o.width, o.height),
+              std::make_tuple("/t", "a.png", 7, 320, 200));
 }
 
 TEST(NativeOptions, GarbageIsRefusedWithAReason) {

@@ -43,7 +43,6 @@ RunningProgram::RunningProgram(RunningProgram&& other) noexcept : process_(other
     other.process_ = nullptr;
 }
 
-
 RunningProgram RunningProgram::Start(const std::string& path, const std::string& arguments) {
     RunningProgram program;
     const std::wstring widePath = Wide(path, CP_UTF8);

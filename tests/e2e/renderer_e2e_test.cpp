@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -27,22 +27,12 @@ void PutTextures(bool surface, bool sphere) {
     if (sphere) fs::copy_file(kAssets / "Morvantis2.bmp", kTextureFolder / "Morvantis2.bmp");
 }
 
-// A 2 x 2 BMP with a 108-byte (V4) header, which the reader does not take.
+// A carried texture whose header says it is 108 bytes long (a V4 header), which the reader does not take.
 void WriteV4Bmp(const fs::path& path) {
-    std::vector<std::uint8_t> bytes(14 + 108 + 16, 0);
-    auto put32 = [&](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(bytes.size()));
-    put32(10, 14 + 108);
-    put32(14, 108);
-    put32(18, 2);
-    put32(22, 2);
-    bytes[26] = 1;
-    bytes[28] = 24;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    std::ifstream in(kAssets / "Morvantis1.bmp", std::ios::binary);
+    std::vector<char> bytes(std::istreambuf_iterator<char>(in), {});
+    bytes.at(14) = 108;
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 RunningProgram StartRenderer() {
