@@ -15,7 +15,6 @@ namespace {
 
 using P = StatePicture;
 
-
 PixelSurface Painted(std::int32_t w, std::int32_t h, StatePicture picture, bool reversed) {
     PixelSurface face(w, h);
     PaintLikeTheControl(face, picture, reversed);
@@ -45,6 +44,20 @@ TEST(ButtonFace, GradientRowsStepByOneOverHeightMinusOneAndAreTruncated) {
     EXPECT_TRUE(face.StretchCopy(P::Normal, {63, 24, 1, 1}, {6, 6, 1, 1}) &&
                 face.StretchCopy(P::Normal, {62, 23, 2, 2}, {7, 7, 1, 1}));
     EXPECT_EQ(face.Pixel(7, 7), PicturePixel(StatePictureImage(P::Normal), 62, 23));
+}
+
+TEST(ButtonFace, AGradientFillsItsRectangleClippedToTheFaceWithRowsCountedFromItsOwnTop) {
+    PixelSurface face(4, 4);
+    const GradientVertex v[2] = {{-2, -1, 0, 0, 0, 0}, {3, 7, 0x8000, 0x4000, 0x0800, 0}};
+    ASSERT_TRUE(face.FillGradient(v, 2, {1, 0}) && face.Present());  // the lower vertex named first
+    std::vector<Rgb8> expected;
+    for (int pos = 1; pos <= 4; ++pos) {  // row 0 is 1/8 of the way from row -1; column 3 is outside
+        const Rgb8 c{std::uint8_t(16 * pos), std::uint8_t(8 * pos), std::uint8_t(pos)};
+        expected.insert(expected.end(), {c, c, c, kClearedFace});
+    }
+    EXPECT_EQ(face.Pixels(), expected);
+    ASSERT_TRUE(face.Clear());
+    EXPECT_EQ(face.Pixels(), std::vector<Rgb8>(16, kClearedFace));
 }
 
 TEST(ButtonFace, CornersAreCopiedOneToOneAndTheEdgesSqueezedOrStretched) {

@@ -81,8 +81,7 @@ RunningProgram::~RunningProgram() {
 
 HWND WaitForWindow(const char* title, DWORD milliseconds) {
     HWND window = nullptr;
-    PollFor(milliseconds, [&] { return (window = FindWindowA(nullptr, ToAnsi(title).c_str())) != nullptr; });
-    return window;
+    return PollFor(milliseconds, [&] { return (window = FindWindowA(nullptr, ToAnsi(title).c_str())); }) ? window : nullptr;
 }
 
 bool WaitForNoWindow(const char* title, DWORD milliseconds) {
@@ -91,10 +90,7 @@ bool WaitForNoWindow(const char* title, DWORD milliseconds) {
 
 HWND WaitForShownWindow(const char* title, DWORD milliseconds) {
     HWND window = nullptr;
-    const bool shown = PollFor(milliseconds, [&] {
-        window = FindWindowA(nullptr, ToAnsi(title).c_str());
-        return window && IsWindowVisible(window);
-    });
+    const bool shown = PollFor(milliseconds, [&] { return (window = WaitForWindow(title, 0)) && IsWindowVisible(window); });
     return shown ? window : nullptr;
 }
 

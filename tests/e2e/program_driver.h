@@ -18,7 +18,6 @@ public:
     // Starts `path` (UTF-8) with `arguments`, in the program's own folder.
     static RunningProgram Start(const std::string& path, const std::string& arguments = "");
 
-    bool started() const { return process_ != nullptr; }
     DWORD id() const { return id_; }
     // The exit code once the program has ended within `milliseconds`; nothing if it still runs.
     std::optional<DWORD> WaitForExit(DWORD milliseconds);

@@ -35,16 +35,10 @@ void WriteV4Bmp(const fs::path& path) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-RunningProgram StartRenderer() {
-    RunningProgram renderer = RunningProgram::Start(MORVANTIS_RENDERER_PATH);
-    EXPECT_TRUE(renderer.started());
-    return renderer;
-}
-
 TEST(RendererProgram, OpensItsWindowAndEndsWithZeroOnEscapeOrClose) {
     PutTextures(true, true);
     for (const UINT message : {WM_KEYDOWN, WM_CLOSE}) {
-        RunningProgram renderer = StartRenderer();
+        RunningProgram renderer = RunningProgram::Start(MORVANTIS_RENDERER_PATH);
         HWND window = WaitForWindow("Morvantis_VC", kStartTime);
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(ClassNameOf(window), "OpenGL");
@@ -61,7 +55,7 @@ TEST(RendererProgram, OpensItsWindowAndEndsWithZeroOnEscapeOrClose) {
 
 TEST(RendererProgram, WithoutTexturesEndsAtOnceWithoutAMessage) {
     PutTextures(false, false);
-    RunningProgram renderer = StartRenderer();
+    RunningProgram renderer = RunningProgram::Start(MORVANTIS_RENDERER_PATH);
     EXPECT_EQ(renderer.WaitForExit(kStartTime), std::optional<DWORD>(0));
     EXPECT_EQ(FindWindowA(nullptr, "Morvantis_VC"), nullptr);
 }
@@ -69,7 +63,7 @@ TEST(RendererProgram, WithoutTexturesEndsAtOnceWithoutAMessage) {
 TEST(RendererProgram, RefusesAV4HeaderWithAMessageAndRunsOnWithTheOtherTexture) {
     PutTextures(false, true);
     WriteV4Bmp(kTextureFolder / "Morvantis1.bmp");
-    RunningProgram renderer = StartRenderer();
+    RunningProgram renderer = RunningProgram::Start(MORVANTIS_RENDERER_PATH);
     const std::optional<MessageBoxSeen> box = WaitForMessageBox(renderer.id(), kStartTime);
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->caption, "Error");
