@@ -160,6 +160,10 @@ TEST(DibDecode, BareDibsAndNarrowChannelsGiveTheirPixelsAndTheLimitsHold) {
         {"channels of 1, 2 and 3 bits span the whole range", kNarrowChannels, {255, 255, 255, 255, 85, 73}},
         {"4 bits and no colour count: 16 entries", BareDib(1, 1, 4, 0, 0, sixteenColours), {0, 0, 15}},
         {"RLE data end at the header's image size", rleCut, {255, 255, 255, 0, 0, 0}},
+        {"an absolute run ends the RLE data", BareDib(4, 1, 8, kDibRle8, 2, {0, 0, 0, 0, 9, 9, 9, 0, 0, 4, 1, 0, 1, 0}),
+         {9, 9, 9, 0, 0, 0, 9, 9, 9, 0, 0, 0}},
+        {"a delta cut short ends the RLE data", BareDib(2, 1, 8, kDibRle8, 2, {0, 0, 0, 0, 9, 9, 9, 0, 1, 1, 0, 2, 1}),
+         {9, 9, 9, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         DibResult r = Decode(c.file);
@@ -181,8 +185,11 @@ TEST(DibDecode, BareDibsAndNarrowChannelsGiveTheirPixelsAndTheLimitsHold) {
           {16384, 1, 8u, 1u, ""}, {1, 16384, 8u, 1u, ""}}) {
         EXPECT_EQ(Decode(BareDib(width, height, bits, compression, 1, rest)).error, text) << width << "x" << height;
     }
-    const Bytes noGreen = {0, 0xF8, 0, 0, 0, 0, 0, 0, 0x1F, 0, 0, 0, 0, 0};  // red and blue masks, green 0, a pixel
-    EXPECT_EQ(Decode(BareDib(1, 1, 16, kDibBitfields, 0, noGreen)).error, conversion);
+    for (int zero = 0; zero < 3; ++zero) {  // 5-6-5 masks, one of them 0, and a pixel
+        Bytes masks = {0, 0xF8, 0, 0, 0xE0, 7, 0, 0, 0x1F, 0, 0, 0, 0, 0};
+        std::fill_n(masks.begin() + 4 * zero, 4, 0);
+        EXPECT_EQ(Decode(BareDib(1, 1, 16, kDibBitfields, 0, masks)).error, conversion) << "mask " << zero;
+    }
     const Bytes rle = BareDib(1, 1, 8, kDibRle8, 1, rest);  // its data run to the end of a file beyond the limit
     EXPECT_EQ(ParseDib(rle.data(), rle.size(), kDibMaxRleBytes + 45).error, kDibOutOfMemory);
     const std::string empty = ::testing::TempDir() + "empty.bmp";

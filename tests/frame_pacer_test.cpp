@@ -77,12 +77,8 @@ TEST(FramePacer, HoldsSixtyFramesASecondWhateverTheDisplayOrClockDoes) {
         EXPECT_LE(*std::max_element(perSecond.begin(), perSecond.end()), 61);
         for (std::size_t k = 0; k + 61 < starts.size(); ++k)
             ASSERT_GT(starts[k + 61] - starts[k], kSecond) << "62 frames within a second from frame " << k;
-        if (c.trouble == Trouble::kSlowFrame) {
-            EXPECT_EQ(starts[31] - starts[30], 40 * kMs) << "not at once";
-        }
-        if (c.neverWaits) {
-            EXPECT_EQ(clock.waits, 0);
-        }
+        EXPECT_TRUE(c.trouble != Trouble::kSlowFrame || starts[31] - starts[30] == 40 * kMs) << "not at once";
+        EXPECT_TRUE(!c.neverWaits || clock.waits == 0) << clock.waits << " waits";
         // The schedule starts at the first swap (frame 1 begins then); later frames begin on its ticks.
         for (std::size_t k = 2; c.onTicks && k < starts.size(); ++k)
             ASSERT_EQ(starts[k] - starts[1] - c.lateWake, static_cast<Nanoseconds>(k - 1) * kSecond / 60) << k;
