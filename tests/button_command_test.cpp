@@ -189,6 +189,7 @@ TEST_F(ButtonProperties, EachSetterRepaintsReportsAndRedrawsAsItShould) {
         int redraws;          // how often it tells the window to draw the caption or face again
         std::uint8_t visible;
     } setters[] = {
+        {[](Command& c) { c.SetFontColour(0x80000000); }, "Normal", 1, 255},  // the first system colour
         {[](Command& c) { c.SetFontColour(0x80000018); }, "Normal", 1, 255},  // the last system colour
         {[](Command& c) { c.SetFontColour(0x80000019); }, "Normal", 0, 255},  // refused: not reported
         {[](Command& c) { c.SetFontColour(0x01000000); }, "Normal", 0, 255},
@@ -206,8 +207,8 @@ TEST_F(ButtonProperties, EachSetterRepaintsReportsAndRedrawsAsItShould) {
         EXPECT_EQ(command.Visible(), s.visible);
     }
     EXPECT_EQ(command.FontColour(), 0x80000018u);
-    EXPECT_EQ(changed,
-              (Keys{"Enabled", "FontColour", "Enabled", "Enabled", "FontColour", "Caption", "Font", "Visible", "Visible"}));
+    EXPECT_EQ(changed, (Keys{"Enabled", "FontColour", "Enabled", "Enabled", "FontColour", "FontColour", "Caption",
+                             "Font", "Visible", "Visible"}));
 }
 
 TEST_F(ButtonProperties, DefaultsAreNotStoredAndEverythingElseRoundTrips) {
