@@ -41,9 +41,9 @@ TEST(ButtonFace, GradientRowsStepByOneOverHeightMinusOneAndAreTruncated) {
         EXPECT_FALSE(face.StretchCopy(P::Normal, from, to)) << from.x << ", " << from.y << ", " << to.width;
     EXPECT_EQ(face.Pixels(), PixelSurface(8, 8).Pixels());
     // A one-pixel source, and two columns onto one pixel: GDI takes the first of them.
-    EXPECT_TRUE(face.StretchCopy(P::Normal, {63, 24, 1, 1}, {6, 6, 1, 1}) &&
-                face.StretchCopy(P::Normal, {62, 23, 2, 2}, {7, 7, 1, 1}));
-    EXPECT_EQ(face.Pixel(7, 7), PicturePixel(StatePictureImage(P::Normal), 62, 23));
+    const RgbImage& n = StatePictureImage(P::Normal);
+    EXPECT_TRUE(face.StretchCopy(P::Normal, {63, 24, 1, 1}, {6, 6, 1, 1}) && face.Pixel(6, 6) == PicturePixel(n, 63, 24));
+    EXPECT_TRUE(face.StretchCopy(P::Normal, {62, 23, 2, 2}, {7, 7, 1, 1}) && face.Pixel(7, 7) == PicturePixel(n, 62, 23));
 }
 
 TEST(ButtonFace, AGradientFillsItsRectangleClippedToTheFaceWithRowsCountedFromItsOwnTop) {
