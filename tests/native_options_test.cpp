@@ -18,17 +18,17 @@ TEST(NativeOptions, DefaultsRunInAWindowAndSnapshotOptionsAreTaken) {
     const NativeOptions d = Parse({});
     EXPECT_EQ(std::make_tuple(d.textureDir, d.snapshotPath, d.error, d.help, d.hosted),
               std::make_tuple("/assets", "", "", false, false));
-    EXPECT_TRUE(Parse({"--help"}).help);
-    const NativeOptions o = Parse({"--textures", "/t", "--snapshot", "a.png", "--frames", "7", "--size", "320x200"});
+    EXPECT_TRUE(Parse({"--help"}).help && Parse({"--frames", "1"}).frames == 1);
+    const NativeOptions o = Parse({"--textures", "/t", "--snapshot", "a.png", "--frames", "010", "--size", "1x8192"});
     EXPECT_TRUE(o.error.empty()) << o.error;
     EXPECT_EQ(std::make_tuple(o.textureDir, o.snapshotPath, o.frames, o.width, o.height),
-              std::make_tuple("/t", "a.png", 7, 320, 200));
+              std::make_tuple("/t", "a.png", 10, 1, 8192));  // decimal, not octal
 }
 
 TEST(NativeOptions, GarbageIsRefusedWithAReason) {
     for (const auto& args : std::vector<std::vector<const char*>>{
-             {"--frames", "0"}, {"--frames", "-3"}, {"--frames", "12abc"}, {"--frames", "99999999999"},
-             {"--size", "640"}, {"--size", "0x10"}, {"--size", "10x"}, {"--size", "9000x10"},
+             {"--frames", "0"}, {"--frames", "+5"}, {"--frames", "12abc"}, {"--frames", "1000001"},
+             {"--size", "640"}, {"--size", "0x10"}, {"--size", "10x0"}, {"--size", "8193x10"},
              {"--snapshot"}, {"--bogus"}, {"picture.png"},
              // window ids: empty, no digits, trailing junk, signs, zero, beyond 32 bits
              {"--window-id"}, {"--window-id", ""}, {"--window-id", "0x"}, {"--window-id", "12abc"},
@@ -53,7 +53,7 @@ TEST(NativeOptions, ScreenSaverOptionsNameTheWindowToDrawInto) {
              {{"-window-id", "27262983"}, "0x5", 27262983},
              {{"--window-id", "0100"}, nullptr, 100},  // decimal, not octal
              {{"--window-id", "0XfFfFfFfF"}, nullptr, 0xFFFFFFFF},
-             {{"-root"}, "0x2a", 42},
+             {{"-root"}, "0xa", 10},
              {{"--root"}, "4294967295", 0xFFFFFFFF},
              {{"--root", "-root"}, "42", 42},
              {{"--root"}, nullptr, 0},
