@@ -43,9 +43,11 @@ struct MessageBoxSeen {
     std::string caption;
     std::string text;
 };
-// A message box (dialog class #32770) of the given process, polled for up to `milliseconds`.
-std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds);
-void DismissMessageBox(HWND box);
+// A message box (dialog class #32770) of the given process, polled for up to `milliseconds`;
+// `besides` is a dialog window of the process that is not the box (an installer's wizard).
+std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds, HWND besides = nullptr);
+// Presses a button of the box and waits until the box is gone, so that a box shown next is a new one.
+void DismissMessageBox(HWND box, int button = IDOK);
 
 // Texts in the system code page (932 here) as UTF-8, and back.
 std::string ToUtf8(const std::string& ansi);
