@@ -154,9 +154,10 @@ Var Problem
   FunctionEnd
 
   ; Sets the error flag when a program in the folder $1 cannot be opened for writing: it is
-  ; running (the saver, its settings dialog or its preview, or the renderer). Opening for
-  ; appending changes nothing.
+  ; running (the saver, its settings dialog or its preview, or the renderer); clears it otherwise.
+  ; Opening for appending changes nothing.
   Function ${un}CheckProgramsOf
+    ClearErrors
     ${If} ${FileExists} "$1\${HOST}"
       FileOpen $0 "$1\${HOST}" a
       FileClose $0
@@ -391,7 +392,6 @@ FunctionEnd
 
 Function un.RefuseWhileRunning
   retry:
-  ClearErrors
   StrCpy $1 $INSTDIR
   Call un.CheckProgramsOf
   ${If} ${Errors}
