@@ -18,10 +18,12 @@ namespace morvantis::host {
 namespace {
 
 #ifdef _WIN32
-// Windows' 932 with best fit off: what it cannot map exactly gives nothing.
+// Windows' 932 with best fit off: what it cannot map exactly gives nothing. (Single bytes are
+// read without the error flag: Windows maps 0xA0 and 0xFD to 0xFF, yet the flag refuses them.)
 std::optional<char32_t> ReferenceDecode(const std::string& bytes) {
     wchar_t wide[2] = {};
-    const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), wide, 2);
+    const DWORD flags = bytes.size() == 2 ? MB_ERR_INVALID_CHARS : 0;
+    const int n = MultiByteToWideChar(932, flags, bytes.data(), static_cast<int>(bytes.size()), wide, 2);
     return n == 1 ? std::optional<char32_t>(wide[0]) : std::nullopt;
 }
 std::optional<std::string> ReferenceEncode(char32_t code) {
