@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -54,7 +55,7 @@ TEST(Win32DibReader, AnEmptyOrMissingFileCannotBeOpened) {
     const std::vector<std::string> openFailed = {"Failed to open DIB file " + path + ".\n"};
     std::ofstream(path, std::ios::binary).close();
     EXPECT_EQ(ReadThroughGdi(path).messages, openFailed) << "an empty file cannot be mapped";
-    DeleteFileA(path.c_str());
+    std::filesystem::remove(std::filesystem::u8path(path));
     EXPECT_EQ(ReadThroughGdi(path).messages, openFailed);
 }
 
