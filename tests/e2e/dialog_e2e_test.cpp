@@ -20,12 +20,16 @@ namespace {
 
 using host::SettingsDialog;
 
+void ExpectClosed(HWND window) {
+    for (int i = 0; i < 100 && IsWindow(window); ++i) Sleep(50);
+    EXPECT_FALSE(IsWindow(window));
+}
+
 // Types a name into the open file-open dialog and presses OK, or Cancel for no name.
 void AnswerFileDialog(const MessageBoxSeen& open, const wchar_t* name) {
     if (name) SetDlgItemTextW(open.window, edt1, name), SetDlgItemTextW(open.window, cmb13, name);
     PostMessageW(open.window, WM_COMMAND, name ? IDOK : IDCANCEL, 0);
-    for (int i = 0; i < 100 && IsWindow(open.window); ++i) Sleep(50);
-    ASSERT_FALSE(IsWindow(open.window));
+    ExpectClosed(open.window);
 }
 
 TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder) {
@@ -67,6 +71,7 @@ TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder)
         EXPECT_EQ(refused->text, host::dialog::kUnstorableFileText);
         EXPECT_EQ(refused->caption, u8"モルヴァンティス (ScreenSaver)");
         DismissMessageBox(refused->window);
+        ExpectClosed(refused->window);
     }
     Click(GetDlgItem(dialog, SettingsDialog::kSetButtonId));
     ASSERT_EQ(configure.WaitForExit(kEndTime), std::optional<DWORD>(0)) << "the program ends with the dialog";

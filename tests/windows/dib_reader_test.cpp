@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <filesystem>
 #include <fstream>
 #include <vector>
 
