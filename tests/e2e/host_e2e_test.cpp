@@ -48,6 +48,7 @@ void PumpMessages(DWORD milliseconds) {
 // settings file holds it.
 struct MusicFile {
     std::string utf8, shiftJis;
+    std::string content = "not really music";
 };
 
 // A saver run with the music settings `kind` and `file`, written as the bytes a Japanese system
@@ -62,7 +63,7 @@ Commands RunSession(const std::string& name, const char* arguments, const char* 
     if (!file.utf8.empty()) {
         const fs::path music = folder / fs::u8path(file.utf8);
         fs::create_directories(music.parent_path());
-        std::ofstream(music) << "not really music";
+        std::ofstream(music, std::ios::binary) << file.content;
         settings += kFileKey + "=" + fs::path(folder).make_preferred().string() + "\\" + file.shiftJis + "\r\n";
     }
     WriteSettingsFile(folder, settings);
@@ -101,6 +102,29 @@ TEST(SaverHost, RunModeWritesTheTexturesPlaysTheMp3AndTurnsOtherStartsAway) {
               (Commands{u8"open \"C:\\morvantis-e2e\\run\\音楽\\my song.MP3\" type MPEGVideo Alias MP3Play",
                         "status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
     EXPECT_EQ(Commands(sent.end() - 2, sent.end()), (Commands{"stop MP3Play", "close MP3Play"}));
+}
+
+// Half a second of silence as a WAV file: PCM, 8000 samples a second, 16 bits, one channel.
+std::string SilentWav() {
+    auto le = [](std::uint32_t value, int bytes) {
+        std::string out;
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
+        return out;
+    };
+    const std::uint32_t data = 8000;
+    return "RIFF" + le(36 + data, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4) + le(16000, 4) +
+           le(2, 2) + le(16, 2) + "data" + le(data, 4) + std::string(data, '\0');
+}
+
+// A WAV file loops through PlaySoundW until the session ends. Its path stays within every
+// locale's code page: Wine's PlaySoundW opens the file through the system's code page (a
+// Wine fault; Windows opens any name), so a Japanese name fails there under 1252.
+TEST(SaverHost, RunModeLoopsTheWavUntilTheEnd) {
+    const std::uintmax_t before = kTrace.Size();
+    const MusicFile wav{"wave\\theme.Wav", "wave\\theme.Wav", SilentWav()};
+    const Commands sent = RunSession("wav", "/s", "2", wav, [](HWND, const fs::path&) { Sleep(1200); });
+    EXPECT_EQ(sent, Commands{});  // no MCI
+    EXPECT_EQ(kTrace.SoundsEndedSince(before), Commands{"ok C:\\morvantis-e2e\\wav\\wave\\theme.Wav"});
 }
 
 TEST(SaverHost, AnEmptyCommandLineRunsTheSaverWhichEndsWithARendererKilledFromOutside) {
