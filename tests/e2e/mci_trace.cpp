@@ -39,7 +39,7 @@ std::optional<std::string> QuotedAt(const std::string& trace, std::size_t i) {
             text += static_cast<wchar_t>(static_cast<unsigned char>(trace[i++]));
         }
     }
-    if (i < trace.size() && trace[i] == '"') return Utf8(text);
+    if (i < trace.size() && trace[i] == '"') return Narrow(text);
     return std::nullopt;
 }
 

@@ -1,6 +1,5 @@
 #include "program_driver.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace morvantis::e2e {
@@ -19,7 +18,7 @@ bool PollFor(DWORD milliseconds, Predicate done) {
 std::string TextOf(HWND window) {
     wchar_t buffer[1024] = {};
     GetWindowTextW(window, buffer, 1024);
-    return Utf8(buffer);
+    return Narrow(buffer);
 }
 
 }  // namespace
@@ -30,9 +29,9 @@ RunningProgram::RunningProgram(RunningProgram&& other) noexcept : process_(other
 
 RunningProgram RunningProgram::Start(const std::string& path, const std::string& arguments) {
     RunningProgram program;
-    const std::wstring widePath = Wide(path);
+    const std::wstring widePath = Widen(path);
     std::wstring commandLine = L"\"" + widePath + L"\"";
-    if (!arguments.empty()) commandLine += L" " + Wide(arguments);
+    if (!arguments.empty()) commandLine += L" " + Widen(arguments);
     const std::wstring folder = widePath.substr(0, widePath.find_last_of(L"\\/"));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -66,11 +65,11 @@ RunningProgram::~RunningProgram() {
 
 HWND WaitForWindow(const char* title, DWORD milliseconds) {
     HWND window = nullptr;
-    return PollFor(milliseconds, [&] { return (window = FindWindowW(nullptr, Wide(title).c_str())); }) ? window : nullptr;
+    return PollFor(milliseconds, [&] { return (window = FindWindowW(nullptr, Widen(title).c_str())); }) ? window : nullptr;
 }
 
 bool WaitForNoWindow(const char* title, DWORD milliseconds) {
-    return PollFor(milliseconds, [&] { return FindWindowW(nullptr, Wide(title).c_str()) == nullptr; });
+    return PollFor(milliseconds, [&] { return FindWindowW(nullptr, Widen(title).c_str()) == nullptr; });
 }
 
 HWND WaitForShownWindow(const char* title, DWORD milliseconds) {
@@ -88,7 +87,7 @@ void Click(HWND window) {
 std::string ClassNameOf(HWND window) {
     wchar_t name[256] = {};
     GetClassNameW(window, name, 256);
-    return Utf8(name);
+    return Narrow(name);
 }
 
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds) {
@@ -114,19 +113,5 @@ std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseco
 }
 
 void DismissMessageBox(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
-
-std::wstring Wide(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');  // n bytes never take more than n UTF-16 units
-    const int n = static_cast<int>(utf8.size());
-    wide.resize(std::max(0, MultiByteToWideChar(CP_UTF8, 0, utf8.data(), n, wide.data(), n)));
-    return wide;
-}
-
-std::string Utf8(const std::wstring& wide) {
-    std::string utf8(wide.size() * 3, '\0');  // a unit never takes more than 3 bytes
-    const int n = static_cast<int>(wide.size()), size = static_cast<int>(utf8.size());
-    utf8.resize(std::max(0, WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, utf8.data(), size, nullptr, nullptr)));
-    return utf8;
-}
 
 }  // namespace morvantis::e2e

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "host/win32_text.h"
+
 namespace morvantis::e2e {
 
 class RunningProgram {
@@ -47,9 +49,9 @@ struct MessageBoxSeen {
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds);
 void DismissMessageBox(HWND box);
 
-// UTF-8 to the UTF-16 of the W functions, and back: the driver never goes through the
-// system's code page, which differs with the locale the tests run in.
-std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
+// UTF-8 to the UTF-16 of the W functions, and back, as the host converts them: the driver
+// never goes through the system's code page, which differs with the locale the tests run in.
+using host::Narrow;
+using host::Widen;
 
 }  // namespace morvantis::e2e

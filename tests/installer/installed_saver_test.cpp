@@ -17,7 +17,7 @@ std::string CurrentScreenSaver() {
     wchar_t path[MAX_PATH] = {};
     DWORD size = sizeof path;
     RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"SCRNSAVE.EXE", RRF_RT_REG_SZ, nullptr, path, &size);
-    return Utf8(path);
+    return Narrow(path);
 }
 
 TEST(InstalledSaver, RunsASessionDuringWhichAnUpgradeIsRefused) {
