@@ -45,7 +45,7 @@ bool IsValidUtf8(const std::string& text) {
 
 // A line's content is [begin, end); its line end, if any, [end, next).
 struct ProfileText::Line {
-    std::size_t begin = 0, end = 0, next = 0;
+    std::size_t begin, end, next;
 };
 
 // A line's characters, each with the byte offset where it starts (one more offset: the end).
@@ -91,7 +91,7 @@ ShiftJisCharacter ProfileText::CharacterAt(std::size_t pos, std::size_t end) con
         return static_cast<char32_t>(static_cast<unsigned char>(bytes_[at]) |
                                      static_cast<unsigned char>(bytes_[at + 1]) << 8);
     };
-    if (pos + 2 > end) return {kReplacement, end - pos};
+    if (pos + 2 > end) return {kReplacement, 1};  // a lone byte at the end of the file
     const char32_t unit = unitAt(pos);
     if (unit >= 0xD800 && unit <= 0xDBFF && pos + 4 <= end) {
         const char32_t low = unitAt(pos + 2);

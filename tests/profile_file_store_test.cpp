@@ -33,7 +33,7 @@ TEST_F(ProfileFileStoreTest, AFileOfThePreviousVersionLoadsAndSavesAsTheSameByte
     SaveSettings(store, kHost, loaded);
     EXPECT_EQ(files.files[kIni], kJapaneseFile);
     EXPECT_EQ(files.replaces, 3);
-    SaveSettings(store, kHost, loaded);  // nothing changes: the file is not written again
+    EXPECT_TRUE(store.WriteIni("Section", u8"BGM区分", "2", kIni));  // nothing changes: no write
     EXPECT_EQ(files.replaces, 3);
 }
 

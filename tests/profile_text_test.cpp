@@ -89,7 +89,10 @@ TEST(ProfileText, ANewFileIsShiftJisAndAUtf16FileStaysUtf16) {
     EXPECT_TRUE(wide.Write("Section", u8"BGMﾌｧｲﾙ", u8"C:\\café\\한.mp3"));  // UTF-16 holds any name
     EXPECT_TRUE(wide.Write("New", u8"BGM区分", "2"));
     EXPECT_EQ(wide.Bytes(), Utf16(u"[Section]\r\nBGM区分=1\r\nBGMﾌｧｲﾙ=C:\\café\\한.mp3\r\n[New]\r\nBGM区分=2\r\n"));
-    EXPECT_EQ(ProfileText(Utf16(u"[s]\r\nk=\xD800") + "x").Read("s", "k"), u8"\uFFFD\uFFFD");  // broken ends
+    // Pairs, units whose low byte is a line end's, lone surrogates, a lone byte at the end.
+    EXPECT_EQ(ProfileText(Utf16(u"[s]\r\nk=\U0001F600\U0010FFFF\u4E0A\u0D0D\xDC00" u"a\xDC00\xD800") + "x").Read("s", "k"),
+              u8"\U0001F600\U0010FFFF\u4E0A\u0D0D\uFFFDa\uFFFD\uFFFD\uFFFD");
+    EXPECT_FALSE(wide.Write("Section", "k", "\xC3"));
 }
 
 TEST(ProfileText, TextTheFileCannotHoldLeavesItUnchanged) {
