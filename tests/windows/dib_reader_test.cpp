@@ -9,8 +9,8 @@
 #include <fstream>
 #include <vector>
 
-#include "renderer/dib_decode.h"
-#include "renderer/win32_dib_reader.h"
+#include "renderer/image/dib_decode.h"
+#include "renderer/image/win32_dib_reader.h"
 #include "tests/bmp_suite.h"
 
 namespace morvantis {
