@@ -25,8 +25,9 @@ inline constexpr int kBgmKindFile = 2;
 class ProfileStore {
 public:
     virtual ~ProfileStore() = default;
-    // The key's value, at most 255 bytes as the file holds it (a longer value is cut there);
-    // empty when the file, the section or the key is missing.
+    // The key's value, at most 255 of the file's units (bytes of Shift-JIS, 16-bit units of
+    // UTF-16; a longer value is cut there); empty when the file, the section or the key is
+    // missing.
     virtual std::string ReadIni(const std::string& section, const std::string& key,
                                 const std::string& file) = 0;
     // Writes the key, creating the file and the section as needed; false when the key could
@@ -45,7 +46,7 @@ inline constexpr char kSettingsFileName[] = "\\モルヴァンティス.ini";
 
 // Whether the settings file can hold `text` exactly: its bytes are Shift-JIS (code page 932)
 // on every system, so a music file whose path has a character beyond it ("café.mp3", a Korean
-// or Cyrillic name) cannot be stored without becoming another path.
+// or Ukrainian name) cannot be stored without becoming another path.
 bool SettingsFileCanHold(const std::string& text);
 
 // hostFolder followed by kSettingsFileName, joined as they are (a drive root such as "C:\"
