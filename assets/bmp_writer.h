@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "renderer/rgb_image.h"
+#include "renderer/image/rgb_image.h"
 
 namespace morvantis {
 

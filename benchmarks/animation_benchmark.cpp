@@ -1,7 +1,7 @@
 // The per-frame animation work (surface motion plus half a height-field pass) for each of the
 // nine presets, optimised core against the straightforward version.
-#include "renderer/reference_animation.h"
-#include "renderer/renderer_state.h"
+#include "renderer/animation/reference.h"
+#include "renderer/animation/renderer_state.h"
 
 #include <benchmark/benchmark.h>
 

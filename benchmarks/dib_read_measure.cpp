@@ -10,11 +10,11 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include "renderer/win32_dib_reader.h"
+#include "renderer/image/win32_dib_reader.h"
 #else
 #include <sys/resource.h>
 
-#include "renderer/dib_decode.h"
+#include "renderer/image/dib_decode.h"
 #endif
 
 namespace {

@@ -5,17 +5,17 @@
 // show the hold at 60 frames a second; these can.
 //
 //   pacer_clock [SECONDS [FRAME_MS]]    (default 10 s of 2 ms frames)
-#include "renderer/frame_pacer.h"
+#include "renderer/pacing/frame_pacer.h"
 
 #ifdef _WIN32
 #include <windows.h>
 
-#include "renderer/win32_frame_clock.h"
+#include "renderer/pacing/win32_frame_clock.h"
 using PlatformClock = morvantis::Win32FrameClock;
 #else
 #include <time.h>
 
-#include "renderer/posix_frame_clock.h"
+#include "renderer/pacing/posix_frame_clock.h"
 using PlatformClock = morvantis::PosixFrameClock;
 #endif
 

@@ -1,8 +1,8 @@
 // Frames per second of the whole scene at 1024 x 768, rendered offscreen in software.
-#include "renderer/dib_decode.h"
-#include "renderer/native_shell.h"
-#include "renderer/offscreen_context.h"
-#include "renderer/scene_gl.h"
+#include "renderer/gl/scene.h"
+#include "renderer/image/dib_decode.h"
+#include "renderer/native/offscreen_context.h"
+#include "renderer/native/shell.h"
 
 #include <benchmark/benchmark.h>
 

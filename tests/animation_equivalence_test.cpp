@@ -1,5 +1,5 @@
-#include "renderer/reference_animation.h"
-#include "renderer/renderer_state.h"
+#include "renderer/animation/reference.h"
+#include "renderer/animation/renderer_state.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 
 #include "assets/bmp_writer.h"
 #include "assets/generator/pictures.h"
-#include "renderer/dib_decode.h"
+#include "renderer/image/dib_decode.h"
 
 namespace morvantis {
 namespace {

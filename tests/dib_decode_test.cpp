@@ -12,7 +12,7 @@
 #include <set>
 #include <sstream>
 
-#include "renderer/dib_decode.h"
+#include "renderer/image/dib_decode.h"
 #include "tests/bmp_suite.h"
 
 #ifdef MORVANTIS_HAVE_PNG

@@ -1,4 +1,4 @@
-#include "renderer/fps_counter.h"
+#include "renderer/pacing/fps_counter.h"
 
 #include <gtest/gtest.h>
 

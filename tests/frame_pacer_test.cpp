@@ -1,7 +1,7 @@
 // The frame pacer and the frame log against a simulated clock: rates, ticks, slow frames, and
 // clocks that jump back or stand still.
-#include "renderer/frame_log.h"
-#include "renderer/frame_pacer.h"
+#include "renderer/pacing/frame_log.h"
+#include "renderer/pacing/frame_pacer.h"
 
 #include <gtest/gtest.h>
 

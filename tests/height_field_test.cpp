@@ -1,4 +1,4 @@
-#include "renderer/height_field.h"
+#include "renderer/animation/height_field.h"
 
 #include <gtest/gtest.h>
 

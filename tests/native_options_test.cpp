@@ -1,4 +1,4 @@
-#include "renderer/native_options.h"
+#include "renderer/native/options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "renderer/renderer_state.h"
+#include "renderer/animation/renderer_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "renderer/surface_motion.h"
+#include "renderer/animation/surface_motion.h"
 
 #include <gtest/gtest.h>
 

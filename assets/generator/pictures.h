@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "renderer/rgb_image.h"
+#include "renderer/image/rgb_image.h"
 
 namespace morvantis::assets {
 

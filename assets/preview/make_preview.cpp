@@ -1,10 +1,10 @@
 // Renders the saver's preview picture (152 x 112) from a representative frame of the real
 // renderer: drawn four times larger offscreen, then averaged down 4 x 4 so that it stays sharp.
 #include "assets/bmp_writer.h"
-#include "renderer/dib_decode.h"
-#include "renderer/native_shell.h"
-#include "renderer/offscreen_context.h"
-#include "renderer/scene_gl.h"
+#include "renderer/gl/scene.h"
+#include "renderer/image/dib_decode.h"
+#include "renderer/native/offscreen_context.h"
+#include "renderer/native/shell.h"
 
 #include <cstdio>
 #include <memory>

@@ -41,7 +41,8 @@ SetDateSave on
 !define SPIF_UPDATEINIFILE_SENDCHANGE 3
 !define SMTO_ABORTIFHUNG 2
 
-Name "モルヴァンティス"
+; English pages name it in Latin letters too: an English system may have no Japanese font.
+Name "$(ProductName)"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Morvantis"
 ; An upgrade goes where the first install went.
@@ -68,6 +69,9 @@ BrandingText "$(^Name) ${VERSION}"
 ; The first language is the one used where the system's is neither.
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Japanese"
+
+LangString ProductName ${LANG_ENGLISH} "Morvantis (モルヴァンティス)"
+LangString ProductName ${LANG_JAPANESE} "モルヴァンティス"
 
 ; Properties -> Details of the installer, in both languages.
 VIProductVersion "${VERSION}.0"

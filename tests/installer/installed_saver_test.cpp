@@ -18,10 +18,10 @@ constexpr int kFolderField = 1019;  // the edit control of the installer's folde
 constexpr std::optional<DWORD> kRefused = 2;
 
 std::string CurrentScreenSaver() {
-    char path[MAX_PATH] = {};
+    wchar_t path[MAX_PATH] = {};
     DWORD size = sizeof path;
-    RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE", RRF_RT_REG_SZ, nullptr, path, &size);
-    return ToUtf8(path);
+    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"SCRNSAVE.EXE", RRF_RT_REG_SZ, nullptr, path, &size);
+    return Narrow(path);
 }
 
 // The install's folder as SCRNSAVE.EXE names it: in short (8.3) names where the volume has them.
@@ -60,19 +60,19 @@ TEST(InstalledSaver, DuringASessionNeitherInstallerNorUninstallerChangesAnything
     RunningProgram setup = Installer("");  // says why, and goes back to its folder page
     const std::optional<MessageBoxSeen> wizard = WaitForMessageBox(setup.id(), kStartTime);
     ASSERT_TRUE(wizard);
-    PostMessageA(wizard->window, WM_COMMAND, IDOK, 0);
+    PostMessageW(wizard->window, WM_COMMAND, IDOK, 0);
     const std::optional<MessageBoxSeen> reason = WaitForMessageBox(setup.id(), kStartTime, wizard->window);
     ASSERT_TRUE(reason);
     EXPECT_NE(reason->text.find(u8"実行中"), std::string::npos) << reason->text;
     DismissMessageBox(reason->window);
-    EXPECT_NE(GetDlgItem(FindWindowExA(wizard->window, nullptr, "#32770", nullptr), kFolderField), nullptr);
+    EXPECT_NE(GetDlgItem(FindWindowExW(wizard->window, nullptr, L"#32770", nullptr), kFolderField), nullptr);
 
-    PostMessageA(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(saver.WaitForExit(kEndTime), std::optional<DWORD>(0));
 }
 
 TEST(InstalledSaver, TheUninstallerChangesNothingWhileThePreviewShows) {
-    HWND monitor = CreateWindowExA(0, "STATIC", "monitor", WS_POPUP | WS_VISIBLE, 10, 10, 152, 112, nullptr,
+    HWND monitor = CreateWindowExW(0, L"STATIC", L"monitor", WS_POPUP | WS_VISIBLE, 10, 10, 152, 112, nullptr,
                                    nullptr, nullptr, nullptr);
     RunningProgram preview =
         RunningProgram::Start(CurrentScreenSaver(), "/p " + std::to_string(reinterpret_cast<UINT_PTR>(monitor)));

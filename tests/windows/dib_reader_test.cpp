@@ -9,8 +9,8 @@
 #include <fstream>
 #include <vector>
 
-#include "renderer/dib_decode.h"
-#include "renderer/win32_dib_reader.h"
+#include "renderer/image/dib_decode.h"
+#include "renderer/image/win32_dib_reader.h"
 #include "tests/bmp_suite.h"
 
 namespace morvantis {
@@ -54,7 +54,7 @@ TEST(Win32DibReader, AnEmptyOrMissingFileCannotBeOpened) {
     const std::vector<std::string> openFailed = {"Failed to open DIB file " + path + ".\n"};
     std::ofstream(path, std::ios::binary).close();
     EXPECT_EQ(ReadThroughGdi(path).messages, openFailed) << "an empty file cannot be mapped";
-    DeleteFileA(path.c_str());
+    std::filesystem::remove(std::filesystem::u8path(path));
     EXPECT_EQ(ReadThroughGdi(path).messages, openFailed);
 }
 

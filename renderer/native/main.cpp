@@ -1,0 +1,54 @@
+// The native renderer: the scene in a full-screen X11 window, in another program's window (as a
+// screen saver hack), or headless to a PNG file.
+#include "renderer/image/dib_decode.h"
+#include "renderer/native/shell.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+std::optional<morvantis::RgbImage> ReadAndReport(const std::string& path) {
+    morvantis::DibResult result = morvantis::ReadDibFile(path);
+    if (!result.image) std::fprintf(stderr, "Error: %s\n", result.error.c_str());
+    return std::move(result.image);
+}
+
+// An installed program finds its pictures at a fixed place relative to itself; one run from
+// the build tree uses the project's own.
+std::string DefaultTextureDir() {
+    char self[PATH_MAX], installed[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0) return MORVANTIS_ASSETS_DIR;
+    const std::string path(self, static_cast<std::size_t>(length));
+    const std::string relative = path.substr(0, path.rfind('/') + 1) + MORVANTIS_INSTALLED_TEXTURES;
+    if (!realpath(relative.c_str(), installed)) return MORVANTIS_ASSETS_DIR;
+    return installed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace morvantis;
+    const std::string textureDir = DefaultTextureDir();
+    NativeOptions options = ParseNativeOptions(argc, argv, textureDir, std::getenv("XSCREENSAVER_WINDOW"));
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "morvantis: %s\n\n%s", options.error.c_str(), NativeUsage(textureDir).c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(NativeUsage(textureDir).c_str(), stdout);
+        return 0;
+    }
+    if (!options.snapshotPath.empty()) return RenderSnapshot(options, ReadAndReport);
+    if (options.hosted) return RunInHostWindow(options, ReadAndReport);
+    if (RunInX11Window(options, ReadAndReport) != kNoDisplay) return 0;
+    options.snapshotPath = "morvantis-snapshot.png";
+    std::fprintf(stderr, "morvantis: no display; rendering %d frames headless instead\n", options.frames);
+    const int result = RenderSnapshot(options, ReadAndReport);
+    if (result == 0) std::printf("morvantis: saved the last frame as %s\n", options.snapshotPath.c_str());
+    return result;
+}

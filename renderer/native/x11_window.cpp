@@ -1,0 +1,124 @@
+// The native renderer in a full-screen window of its own: Escape or the window manager's close
+// request ends it.
+#include "renderer/native/shell.h"
+#include "renderer/native/x11_frame_pacing.h"
+#include "renderer/native/x11_glx_scene.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+namespace morvantis {
+namespace {
+
+struct X11Window {
+    Display* display = nullptr;
+    Window window = 0;
+    XVisualInfo* visual = nullptr;
+    Atom deleteWindow = 0;
+    Cursor blankCursor = 0;
+};
+
+Cursor MakeBlankCursor(Display* display, Window window) {
+    const char empty[1] = {0};
+    Pixmap pixmap = XCreateBitmapFromData(display, window, empty, 1, 1);
+    XColor black{};
+    Cursor cursor = XCreatePixmapCursor(display, pixmap, pixmap, &black, &black, 0, 0);
+    XFreePixmap(display, pixmap);
+    return cursor;
+}
+
+void AskForFullScreen(Display* display, Window window) {
+    Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+    Atom fullScreen = XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False);
+    XChangeProperty(display, window, state, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(&fullScreen), 1);
+}
+
+bool OpenWindow(X11Window& w, int& width, int& height) {
+    const int screen = DefaultScreen(w.display);
+    width = DisplayWidth(w.display, screen);
+    height = DisplayHeight(w.display, screen);
+    int attributes[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_DEPTH_SIZE, 16, None};
+    w.visual = glXChooseVisual(w.display, screen, attributes);
+    if (!w.visual) return false;
+    const Window root = RootWindow(w.display, screen);
+    XSetWindowAttributes set{};
+    set.colormap = XCreateColormap(w.display, root, w.visual->visual, AllocNone);
+    set.event_mask = KeyPressMask | KeyReleaseMask | StructureNotifyMask | FocusChangeMask;
+    set.background_pixel = 0;
+    w.window = XCreateWindow(w.display, root, 0, 0, width, height, 0, w.visual->depth, InputOutput,
+                             w.visual->visual, CWColormap | CWEventMask | CWBackPixel, &set);
+    if (!w.window) return false;
+    XStoreName(w.display, w.window, "Morvantis_VC");
+    w.deleteWindow = XInternAtom(w.display, "WM_DELETE_WINDOW", False);
+    XSetWMProtocols(w.display, w.window, &w.deleteWindow, 1);
+    AskForFullScreen(w.display, w.window);
+    w.blankCursor = MakeBlankCursor(w.display, w.window);
+    XDefineCursor(w.display, w.window, w.blankCursor);
+    XMapRaised(w.display, w.window);
+    XSync(w.display, False);
+    return true;
+}
+
+void CloseWindow(X11Window& w) {
+    if (w.visual) XFree(w.visual);
+    if (w.window) XDestroyWindow(w.display, w.window);
+    if (w.blankCursor) XFreeCursor(w.display, w.blankCursor);
+}
+
+// Handles one event; false when the program should end.
+bool HandleEvent(X11Window& w, GlxScene& scene, XEvent& event, bool& active) {
+    switch (event.type) {
+        case KeyPress:
+            return XLookupKeysym(&event.xkey, 0) != XK_Escape;
+        case ClientMessage:
+            return static_cast<Atom>(event.xclient.data.l[0]) != w.deleteWindow;
+        case ConfigureNotify:
+            scene.Resize(event.xconfigure.width, event.xconfigure.height);
+            return true;
+        case UnmapNotify:
+            active = false;
+            return true;
+        case MapNotify:
+            active = true;
+            XSetInputFocus(w.display, w.window, RevertToParent, CurrentTime);
+            return true;
+        default:
+            return true;
+    }
+}
+
+// One frame per 1/60 s tick at most; while the window is unmapped (iconified) nothing is drawn
+// and the loop sleeps until an event comes.
+void RunFrames(X11Window& w, GlxScene& scene) {
+    X11FramePacing pacing(w.display, w.window);
+    bool active = true;
+    for (;;) {
+        while (XPending(w.display) || !active) {
+            XEvent event;
+            XNextEvent(w.display, &event);
+            if (!HandleEvent(w, scene, event, active)) return;
+        }
+        scene.Present();
+        pacing.AfterSwap();
+    }
+}
+
+}  // namespace
+
+int RunInX11Window(const NativeOptions& options, const ImageReader& read) {
+    X11Window w;
+    w.display = XOpenDisplay(nullptr);
+    if (!w.display) return kNoDisplay;
+    int width = 0, height = 0;
+    if (OpenWindow(w, width, height)) {
+        GlxScene scene(w.display, w.window);
+        if (scene.MakeCurrent(w.visual) && scene.Start(options, read, width, height)) RunFrames(w, scene);
+    }
+    CloseWindow(w);
+    XCloseDisplay(w.display);
+    return 0;
+}
+
+}  // namespace morvantis
