@@ -8,7 +8,7 @@ const CrtcArea* PrimaryCrtc(const std::vector<CrtcArea>& crtcs, unsigned long pr
     const CrtcArea* firstLit = nullptr;
     for (const CrtcArea& crtc : crtcs) {
         if (crtc.mode == 0) continue;
-        if (primaryOutputCrtc != 0 && crtc.id == primaryOutputCrtc) return &crtc;
+        if (crtc.id == primaryOutputCrtc) return &crtc;  // CRTC ids are never 0
         if (!firstLit) firstLit = &crtc;
     }
     return firstLit;

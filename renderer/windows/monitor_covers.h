@@ -10,9 +10,6 @@ namespace morvantis {
 struct DeskRect {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool Empty() const { return right <= left || bottom <= top; }
-    bool operator==(const DeskRect& o) const {
-        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
-    }
 };
 
 // The parts of each monitor that the scene does not cover: a whole monitor beside the primary,

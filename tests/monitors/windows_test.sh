@@ -5,10 +5,10 @@
 # the cover follows when that monitor's mode changes. Ended by Escape on the keyboard or by
 # closing the renderer's window, it leaves both monitors in their modes and places, the desktop
 # uncovered. With one monitor there is no cover.
-# Usage: windows_test.sh RENDERER PROBE TEXTURE_DIR WINE_PREFIX
+# Usage: windows_test.sh RENDERER PROBE RENDERER_COMMAND TEXTURE_DIR WINE_PREFIX
 set -euo pipefail
-renderer=$1 probe=$2 textures=$3
-export WINEPREFIX=$4 MORVANTIS_WINEPREFIX=$4
+renderer=$1 probe=$2 command=$3 textures=$4
+export WINEPREFIX=$5 MORVANTIS_WINEPREFIX=$5
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/two_monitors.sh"
 require_xorg
@@ -36,14 +36,14 @@ cp "$textures/Morvantis1.bmp" "$textures/Morvantis2.bmp" "$WINEPREFIX/drive_c/n_
 two_monitors_desk() {
   switched=("DUMMY0 1024x768+0+0" "DUMMY1 800x600+1024+0")
   restored=("DUMMY0 1280x1024+0+0" "DUMMY1 800x600+1280+0")
-  windows=("OpenGL 0 0 1024 768 foreground focus" "MorvantisCover 1024 0 1824 600 topmost noactivate")
+  windows=("OpenGL 0 0 1024 768 foreground" "MorvantisCover 1024 0 1824 600")
   beside=800x600+1024+0
   desktop=(1280x1024+0+0 800x600+1280+0)
 }
 one_monitor_desk() {
   switched=("DUMMY0 1024x768+0+0")
   restored=("DUMMY0 1280x1024+0+0")
-  windows=("OpenGL 0 0 1024 768 foreground focus")
+  windows=("OpenGL 0 0 1024 768 foreground")
   beside=""
   desktop=(1280x1024+0+0)
 }
@@ -70,7 +70,7 @@ session() {
     poll=0.5 wait_until 30 scene_on 1024x768+0+0 || fail "$1: lit $(lit_in 1024x768+0+0)"
   fi
   [ -z "${2:-}" ] || "$2"
-  probe "$1" || fail "$1: the renderer's window is gone"
+  wine "$command" "$1" >/dev/null 2>&1 || fail "$1: the renderer's window is gone"
   wait_until 20 gone "$pid" || fail "$1: it still runs"
   wait "$pid" || status=$?
   [ "$status" -eq 0 ] || fail "$1: it ended with $status"
