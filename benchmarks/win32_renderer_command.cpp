@@ -1,11 +1,17 @@
 // Minimises or closes the running renderer's window as a user would, or presses Escape on the
-// keyboard (for whichever window has it), for the pacing measurement and the tests on two
-// monitors: renderer_command minimise | close | escape. Exit code 1 when there is no such window.
+// keyboard once that window is the active one (the one the keyboard goes to), for the pacing
+// measurement and the tests on two monitors: renderer_command minimise | close | escape.
+// Exit code 1 when there is no such window, or when it does not become active within 10 s.
 #include <windows.h>
 
 #include <cstring>
 
 namespace {
+
+bool WaitUntilActive(HWND window) {
+    for (int i = 0; i < 200 && GetForegroundWindow() != window; ++i) Sleep(50);
+    return GetForegroundWindow() == window;
+}
 
 // Held down for a while, as a finger does: the renderer looks at the key between frames.
 void PressEscape() {
@@ -21,12 +27,13 @@ void PressEscape() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    HWND window = FindWindowA(nullptr, "Morvantis_VC");
+    HWND window = FindWindowW(nullptr, L"Morvantis_VC");
     const char* command = argc > 1 ? argv[1] : "";
-    if (window && std::strcmp(command, "escape") == 0) {
+    if (std::strcmp(command, "escape") == 0) {
+        if (!window || !WaitUntilActive(window)) return 1;
         PressEscape();
         return 0;
     }
     const bool close = std::strcmp(command, "close") == 0;
-    return window && PostMessageA(window, WM_SYSCOMMAND, close ? SC_CLOSE : SC_MINIMIZE, 0) ? 0 : 1;
+    return window && PostMessageW(window, WM_SYSCOMMAND, close ? SC_CLOSE : SC_MINIMIZE, 0) ? 0 : 1;
 }

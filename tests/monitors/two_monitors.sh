@@ -52,8 +52,9 @@ lit_in() {
 
 at_least() { awk -v f="$1" -v min="$2" 'BEGIN { exit !(f >= min) }'; }
 
-# scene_on GEOMETRY: a fresh screenshot shows the scene there (at least 0.1% of it lit).
-scene_on() { screenshot && at_least "$(lit_in "$1")" 0.001; }
+# scene_on GEOMETRY: a fresh screenshot shows the scene there: at least 0.1% of it lit, and
+# (nearly) none of it the desktop's red.
+scene_on() { screenshot && at_least "$(lit_in "$1")" 0.001 && ! at_least "$(red_fraction "$1")" 0.01; }
 
 # shows_scene_beside_black SCENE_GEOMETRY BLACK_GEOMETRY: a fresh screenshot has the scene on
 # one monitor and nothing at all on the other.
