@@ -24,20 +24,16 @@ std::string CurrentScreenSaver() {
     return Narrow(path);
 }
 
-// The install's folder as SCRNSAVE.EXE names it: in short (8.3) names where the volume has them.
-std::string InstallFolder() {
-    const std::string saver = CurrentScreenSaver();
-    return saver.substr(0, saver.find_last_of('\\'));
-}
-
 RunningProgram Installer(const std::string& arguments) {
     const char* installer = std::getenv("MORVANTIS_INSTALLER");
     return RunningProgram::Start(installer ? installer : "", arguments);
 }
 
-// The installed uninstaller, run where it lies so that its exit code is waited for.
+// The installed uninstaller, run where it lies so that its exit code is waited for: in the folder
+// that SCRNSAVE.EXE names, in short (8.3) names where the volume has them.
 RunningProgram Uninstaller(const std::string& arguments) {
-    return RunningProgram::Start(InstallFolder() + "\\uninstall.exe", arguments + " _?=" + InstallFolder());
+    const std::string saver = CurrentScreenSaver(), folder = saver.substr(0, saver.find_last_of('\\'));
+    return RunningProgram::Start(folder + "\\uninstall.exe", arguments + " _?=" + folder);
 }
 
 TEST(InstalledSaver, DuringASessionNeitherInstallerNorUninstallerChangesAnything) {
