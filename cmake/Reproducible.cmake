@@ -12,6 +12,13 @@ else()
       OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET RESULT_VARIABLE git_status)
     if(git_status EQUAL 0 AND commit_date MATCHES "^[0-9]+$")
       set(source_date ${commit_date})
+      # Every commit or checkout writes HEAD's log: the build then reads the new date.
+      execute_process(COMMAND ${GIT_EXECUTABLE} rev-parse --absolute-git-dir
+        WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE git_dir
+        OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+      if(EXISTS "${git_dir}/logs/HEAD")
+        set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${git_dir}/logs/HEAD")
+      endif()
     endif()
   endif()
 endif()

@@ -13,8 +13,10 @@ packages=(
   # The picture of the settings dialog in the README is taken with ImageMagick's import; the
   # hack's end-to-end tests read their screenshots with it too.
   imagemagick
-  # The Windows installer is built with NSIS (makensis), which ships 64-bit stubs.
-  nsis
+  # The Windows installer is built with NSIS (makensis), which ships 64-bit stubs; the zip beside
+  # it with Info-ZIP; a release is signed with osslsigncode, and its test makes a certificate with
+  # openssl.
+  nsis zip unzip osslsigncode openssl
   # The native renderer as an xscreensaver hack: the daemon its tests drive, the tools that
   # build and check its Debian package, and the ones the test drivers use.
   xscreensaver xscreensaver-gl dpkg-dev libxml2-utils procps passwd util-linux

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the Debian package of the optimised build, then the Windows
-# programs and tests under Wine and Xvfb.
+# programs and tests under Wine and Xvfb, and the check that a second and third build of the
+# Windows programs, zip and installer in other folders give the same bytes.
 # Installs what it needs first. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -25,3 +26,6 @@ echo "== Windows build and tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 scripts/run-windows-tests.sh -j "$jobs"
+
+echo "== The Windows programs, zip and installer built again elsewhere: the same bytes"
+MORVANTIS_JOBS="$jobs" bash tests/reproducible/windows.sh build/windows

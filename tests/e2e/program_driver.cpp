@@ -1,7 +1,5 @@
 #include "program_driver.h"
 
-#include <utility>
-
 namespace morvantis::e2e {
 namespace {
 
@@ -90,28 +88,36 @@ std::string ClassNameOf(HWND window) {
     return Narrow(name);
 }
 
-std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds) {
-    // Searched for with the process id in, the box found out.
-    std::pair<DWORD, HWND> search{processId, nullptr};
+std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds, HWND besides) {
+    // Searched for with the process id and the window to pass over in, the box found out.
+    struct Search {
+        DWORD processId;
+        HWND besides;
+        HWND box;
+    } search{processId, besides, nullptr};
     auto boxOfProcess = [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<std::pair<DWORD, HWND>*>(param);
+        auto* s = reinterpret_cast<Search*>(param);
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        if (owner != s->first || ClassNameOf(window) != "#32770" || !IsWindowVisible(window)) return TRUE;
-        s->second = window;
+        if (owner != s->processId || window == s->besides || ClassNameOf(window) != "#32770" || !IsWindowVisible(window))
+            return TRUE;
+        s->box = window;
         return FALSE;
     };
     if (!PollFor(milliseconds, [&] {
             EnumWindows(boxOfProcess, reinterpret_cast<LPARAM>(&search));
-            return search.second != nullptr;
+            return search.box != nullptr;
         }))
         return std::nullopt;
-    MessageBoxSeen seen{search.second, TextOf(search.second), {}};
+    MessageBoxSeen seen{search.box, TextOf(search.box), {}};
     // The text of a message box is its static control with the id 0xFFFF.
-    if (HWND text = GetDlgItem(search.second, 0xFFFF)) seen.text = TextOf(text);
+    if (HWND text = GetDlgItem(search.box, 0xFFFF)) seen.text = TextOf(text);
     return seen;
 }
 
-void DismissMessageBox(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
+void DismissMessageBox(HWND box, int button) {
+    PostMessageW(box, WM_COMMAND, button, 0);
+    PollFor(10000, [&] { return !IsWindow(box); });
+}
 
 }  // namespace morvantis::e2e

@@ -45,9 +45,11 @@ struct MessageBoxSeen {
     std::string caption;
     std::string text;
 };
-// A message box (dialog class #32770) of the given process, polled for up to `milliseconds`.
-std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds);
-void DismissMessageBox(HWND box);
+// A message box (dialog class #32770) of the given process, polled for up to `milliseconds`;
+// `besides` is a dialog window of the process that is not the box (an installer's wizard).
+std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds, HWND besides = nullptr);
+// Presses a button of the box and waits until the box is gone, so that a box shown next is a new one.
+void DismissMessageBox(HWND box, int button = IDOK);
 
 // UTF-8 to the UTF-16 of the W functions, and back, as the host converts them: the driver
 // never goes through the system's code page, which differs with the locale the tests run in.
