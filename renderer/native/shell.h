@@ -18,7 +18,9 @@ int RunInX11Window(const NativeOptions& options, const ImageReader& read);
 // window is destroyed: 0 then. 1, with a message on stderr, when it cannot draw there at all.
 int RunInHostWindow(const NativeOptions& options, const ImageReader& read);
 
-// Renders options.frames frames offscreen and saves the last one; 0 on success.
+// Renders options.frames frames offscreen and saves the last one; 0 on success, 2 with the
+// reason on stderr otherwise (a destination that cannot be written is found before rendering,
+// and a failed save leaves what was there).
 int RenderSnapshot(const NativeOptions& options, const ImageReader& read);
 
 }  // namespace morvantis
