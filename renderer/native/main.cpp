@@ -1,6 +1,7 @@
 // The native renderer: the scene in a full-screen X11 window, in another program's window (as a
 // screen saver hack), or headless to a PNG file.
 #include "renderer/image/dib_decode.h"
+#include "renderer/native/posix_stop_signals.h"
 #include "renderer/native/shell.h"
 
 #include <unistd.h>
@@ -33,8 +34,9 @@ std::string DefaultTextureDir() {
 
 int main(int argc, char** argv) {
     using namespace morvantis;
+    EndByStopSignals();
     const std::string textureDir = DefaultTextureDir();
-    NativeOptions options = ParseNativeOptions(argc, argv, textureDir, std::getenv("XSCREENSAVER_WINDOW"));
+    const NativeOptions options = ParseNativeOptions(argc, argv, textureDir, std::getenv("XSCREENSAVER_WINDOW"));
     if (!options.error.empty()) {
         std::fprintf(stderr, "morvantis: %s\n\n%s", options.error.c_str(), NativeUsage(textureDir).c_str());
         return 2;
@@ -45,10 +47,5 @@ int main(int argc, char** argv) {
     }
     if (!options.snapshotPath.empty()) return RenderSnapshot(options, ReadAndReport);
     if (options.hosted) return RunInHostWindow(options, ReadAndReport);
-    if (RunInX11Window(options, ReadAndReport) != kNoDisplay) return 0;
-    options.snapshotPath = "morvantis-snapshot.png";
-    std::fprintf(stderr, "morvantis: no display; rendering %d frames headless instead\n", options.frames);
-    const int result = RenderSnapshot(options, ReadAndReport);
-    if (result == 0) std::printf("morvantis: saved the last frame as %s\n", options.snapshotPath.c_str());
-    return result;
+    return RunInX11Window(options, ReadAndReport);
 }
