@@ -2,10 +2,10 @@
 # Measures the native program as an xscreensaver hack, on a private Xvfb: its frame rate in a
 # small window, where frames are cheap and only the frame pacer holds the loop back (from the
 # program's own frame log), and how long it takes to end after SIGTERM (by the signal: 143).
-# Usage: benchmarks/hack_timing.sh [PROGRAM]   (default: build/linux/bin/morvantis)
+# Usage: benchmarks/hack_timing.sh [PROGRAM]   (default: build/linux/libexec/xscreensaver/morvantis)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-hack=$(realpath "${1:-build/linux/bin/morvantis}")
+hack=$(realpath "${1:-build/linux/libexec/xscreensaver/morvantis}")
 scratch=$(mktemp -d)
 now_us() { echo "${EPOCHREALTIME/[.,]/}"; }
 

@@ -18,16 +18,14 @@ std::optional<morvantis::RgbImage> ReadAndReport(const std::string& path) {
     return std::move(result.image);
 }
 
-// An installed program finds its pictures at a fixed place relative to itself; one run from
-// the build tree uses the project's own.
+// The pictures lie at a fixed place relative to the program: installed, and in the build folder,
+// which has the same layout. No folder of the build machine is compiled in.
 std::string DefaultTextureDir() {
-    char self[PATH_MAX], installed[PATH_MAX];
+    char self[PATH_MAX], resolved[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0) return MORVANTIS_ASSETS_DIR;
-    const std::string path(self, static_cast<std::size_t>(length));
+    const std::string path(self, length > 0 ? static_cast<std::size_t>(length) : 0);
     const std::string relative = path.substr(0, path.rfind('/') + 1) + MORVANTIS_INSTALLED_TEXTURES;
-    if (!realpath(relative.c_str(), installed)) return MORVANTIS_ASSETS_DIR;
-    return installed;
+    return realpath(relative.c_str(), resolved) ? resolved : relative;
 }
 
 }  // namespace
