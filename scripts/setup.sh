@@ -16,8 +16,9 @@ packages=(
   # The Windows installer is built with NSIS (makensis), which ships 64-bit stubs.
   nsis
   # The native renderer as an xscreensaver hack: the daemon its tests drive, the tools that
-  # build and check its Debian package, and the ones the test drivers use.
-  xscreensaver xscreensaver-gl dpkg-dev libxml2-utils procps passwd util-linux
+  # build and check its Debian package (lintian, and man-db for its manual page), and the ones
+  # the test drivers use.
+  xscreensaver xscreensaver-gl dpkg-dev lintian man-db libxml2-utils procps passwd util-linux
 )
 
 sudo_if_needed() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
