@@ -37,9 +37,35 @@ if(MORVANTIS_REQUIRE_TESTDATA AND NOT EXISTS "${testdata_dir}/bmpsuite/INDEX.tsv
     "set MORVANTIS_TESTDATA_DIR to the folder that holds bmpsuite/.")
 endif()
 
-# morvantis_add_gtest(<target> SOURCES ... LIBS ... [LABELS ...] [SERIAL])
+# The locales Windows programs are tested in, under Wine (scripts/wine-run.sh): a Japanese
+# system (code page 932, the one every Windows test runs in), an English (1252) and a Chinese
+# (936) one, for the tests that show the programs do not depend on the system's code page.
+set(MORVANTIS_WINE_LOCALES ja_JP.UTF-8 en_US.UTF-8 zh_CN.UTF-8)
+
+# The name a test registered in another locale gets: "<name>@en_US"; the Japanese one keeps its own.
+function(morvantis_locale_suffix locale out)
+  string(REGEX REPLACE "\\..*" "" short "${locale}")
+  if(short STREQUAL "ja_JP")
+    set(${out} "" PARENT_SCOPE)
+  else()
+    set(${out} "@${short}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+# morvantis_add_locale_tests(<name> <command...>): one end-to-end test per locale, one at a time.
+function(morvantis_add_locale_tests name)
+  foreach(locale ${MORVANTIS_WINE_LOCALES})
+    morvantis_locale_suffix(${locale} suffix)
+    add_test(NAME ${name}${suffix} COMMAND ${ARGN})
+    set_tests_properties(${name}${suffix} PROPERTIES RESOURCE_LOCK wine_desktop
+      ENVIRONMENT MORVANTIS_WINE_LOCALE=${locale})
+  endforeach()
+endfunction()
+
+# morvantis_add_gtest(<target> SOURCES ... LIBS ... [LABELS ...] [SERIAL] [LOCALES])
+# LOCALES registers the tests once in each of MORVANTIS_WINE_LOCALES (Windows builds only).
 function(morvantis_add_gtest target)
-  cmake_parse_arguments(arg "SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(arg "SERIAL;LOCALES" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${target} ${arg_SOURCES})
   target_link_libraries(${target} PRIVATE ${arg_LIBS} GTest::gtest_main morvantis_flags)
   target_compile_definitions(${target} PRIVATE
@@ -57,6 +83,14 @@ function(morvantis_add_gtest target)
     # End-to-end runs share fixed names (the texture folder, window titles, the instance guard).
     list(APPEND props RESOURCE_LOCK wine_desktop)
   endif()
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES ${props})
+  if(arg_LOCALES AND CMAKE_CROSSCOMPILING)
+    foreach(locale ${MORVANTIS_WINE_LOCALES})
+      morvantis_locale_suffix(${locale} suffix)
+      gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_SUFFIX "${suffix}"
+        PROPERTIES ${props} ENVIRONMENT MORVANTIS_WINE_LOCALE=${locale})
+    endforeach()
+  else()
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+      PROPERTIES ${props})
+  endif()
 endfunction()

@@ -30,10 +30,11 @@ public:
         return Get(section, key, file).value_or(std::string());
     }
 
-    void WriteIni(const std::string& section, const std::string& key, const std::string& value,
+    bool WriteIni(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file) override {
         writes.push_back({section, key, value, file});
         Set(section, key, value, file);
+        return true;
     }
 
     // Puts a value in place without logging it (a file edited by hand).

@@ -10,8 +10,8 @@ namespace morvantis::host {
 // file that can be opened for reading. A folder, a device, an empty path, a path holding a NUL
 // byte, a missing or unreadable file all give false. Nothing is created or changed.
 //
-// `path` is UTF-8, opened through the ANSI code page (a character the code page cannot
-// represent makes the file missing). Windows only (win32_file_probe.cpp).
+// `path` is UTF-8, opened through the W functions, so any name Windows can hold is found.
+// Windows only (win32_file_probe.cpp).
 bool FileExists(const std::string& path);
 
 }  // namespace morvantis::host

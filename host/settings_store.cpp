@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "host/shift_jis.h"
 #include "host/vb_numbers.h"
 
 namespace morvantis::host {
@@ -16,6 +17,8 @@ void ReadWholeNumber(ProfileStore& store, const char* key, const std::string& fi
 }
 
 }  // namespace
+
+bool SettingsFileCanHold(const std::string& text) { return Utf8ToShiftJis(text).has_value(); }
 
 std::string SettingsFilePath(const std::string& hostFolder) {
     return hostFolder + kSettingsFileName;

@@ -1,7 +1,7 @@
 // The saver host's settings: what music to play, the CD track to hold and the music file, kept
 // in an INI file beside the host. The rules that turn the file into the current settings live
-// here, free of any platform; the file itself is reached through a ProfileStore (the Windows
-// private-profile functions in win32_profile_store.h, a map in fake_profile_store.h).
+// here, free of any platform; the file itself is reached through a ProfileStore (the host's
+// own reader and writer in profile_file_store.h, a map in fake_profile_store.h).
 #pragma once
 
 #include <cstdint>
@@ -25,12 +25,14 @@ inline constexpr int kBgmKindFile = 2;
 class ProfileStore {
 public:
     virtual ~ProfileStore() = default;
-    // The key's value, at most 255 bytes in the system's ANSI code page (a longer value is cut
-    // there); empty when the file, the section or the key is missing.
+    // The key's value, at most 255 of the file's units (bytes of Shift-JIS, 16-bit units of
+    // UTF-16; a longer value is cut there); empty when the file, the section or the key is
+    // missing.
     virtual std::string ReadIni(const std::string& section, const std::string& key,
                                 const std::string& file) = 0;
-    // Writes the key, creating the file and the section as needed. A failure is not reported.
-    virtual void WriteIni(const std::string& section, const std::string& key,
+    // Writes the key, creating the file and the section as needed; false when the key could
+    // not be written (nobody is told: the next run reads the old value).
+    virtual bool WriteIni(const std::string& section, const std::string& key,
                           const std::string& value, const std::string& file) = 0;
 };
 
@@ -41,6 +43,11 @@ inline constexpr char kKeyBgmRepeat[] = "BGMﾘﾋﾟｰﾄ";
 inline constexpr char kKeyBgmFile[] = "BGMﾌｧｲﾙ";
 // Appended to the host's folder.
 inline constexpr char kSettingsFileName[] = "\\モルヴァンティス.ini";
+
+// Whether the settings file can hold `text` exactly: its bytes are Shift-JIS (code page 932)
+// on every system, so a music file whose path has a character beyond it ("café.mp3", a Korean
+// or Ukrainian name) cannot be stored without becoming another path.
+bool SettingsFileCanHold(const std::string& text);
 
 // hostFolder followed by kSettingsFileName, joined as they are (a drive root such as "C:\"
 // gives a doubled separator, which Windows accepts).

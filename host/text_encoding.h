@@ -1,22 +1,13 @@
-// Text at the boundary of the host: UTF-8 inside, the system's ANSI code page (932 on the
-// Japanese systems the saver is made for) where Windows' A functions take or give bytes.
-// The two conversions are implemented for Windows only (win32_text_encoding.cpp); the small
-// UTF-8 helpers below are platform-free.
+// UTF-8 helpers of the host. Text is UTF-8 inside the host and UTF-16 at the Windows
+// boundary (the W functions); the settings file alone has fixed bytes (shift_jis.h). The
+// system's ANSI code page plays no part. Platform-free.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace morvantis::host {
-
-// UTF-8 to the ANSI code page. Characters the code page cannot represent exactly (no best-fit
-// look-alikes: "é" does not become "e", nor "¥" the path separator), and bytes that are not
-// valid UTF-8, become the code page's default character ("?"). NUL bytes are kept.
-std::string Utf8ToAnsi(const std::string& utf8);
-
-// ANSI code page bytes to UTF-8. A lead byte without its trail byte becomes U+30FB or "?"
-// as the system decides; it never reads past the text. NUL bytes are kept.
-std::string AnsiToUtf8(const std::string& ansi);
 
 // The number of bytes of the character that starts at `pos` (1 to 4): a lead byte with all its
 // continuation bytes. Any other byte counts as one character of its own, so walking a text this
@@ -52,6 +43,19 @@ inline std::string Utf8PrefixInUtf16Units(const std::string& text, std::size_t u
     }
     return text.substr(0, pos);
 }
+
+// The code point of the character that starts at `pos` (Utf8CharacterLength bytes); nothing
+// when those bytes are no valid UTF-8 character (a stray byte, an overlong form, a surrogate,
+// beyond U+10FFFF).
+std::optional<char32_t> Utf8CodePoint(const std::string& text, std::size_t pos);
+
+// Appends the UTF-8 form of `code` (U+FFFD for a surrogate or beyond U+10FFFF).
+void AppendUtf8(std::string& text, char32_t code);
+
+// UTF-8 to UTF-16 and back, character by character; what is not valid UTF-8 or UTF-16 becomes
+// U+FFFD.
+std::u16string Utf8ToUtf16(const std::string& utf8);
+std::string Utf16ToUtf8(const std::u16string& utf16);
 
 // ASCII letters upper-cased; every other byte unchanged.
 inline std::string AsciiUpper(std::string text) {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "host/text_encoding.h"
+#include "host/win32_text.h"
 
 namespace morvantis::host {
 
@@ -11,14 +11,14 @@ bool FileExists(const std::string& path) {
     if (!name.empty() && name.back() == '\\') name.pop_back();
     if (name.empty() || name.find('\0') != std::string::npos) return false;
 
-    const std::string ansi = Utf8ToAnsi(name);
-    const DWORD attributes = GetFileAttributesA(ansi.c_str());
+    const std::wstring wide = Widen(name);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return false;
 
     // Opened the way a reader would, sharing everything so that a player holding the file open
     // does not make it look missing.
-    HANDLE file = CreateFileA(ansi.c_str(), GENERIC_READ,
+    HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;

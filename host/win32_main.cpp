@@ -4,9 +4,10 @@
 #include "host/preview_window.h"
 #include "host/settings_store.h"
 #include "host/startup.h"
-#include "host/win32_profile_store.h"
+#include "host/profile_file_store.h"
 #include "host/win32_resources.h"
 #include "host/win32_session_window.h"
+#include "host/win32_whole_file.h"
 
 #include <windows.h>
 
@@ -53,7 +54,8 @@ public:
     }
     void CreateFolder(const std::string& path) override { CreateDirectoryW(Widen(path).c_str(), nullptr); }
     Settings LoadSettings() override {
-        Win32ProfileStore store;
+        Win32WholeFile files;
+        ProfileFileStore store(files);
         return morvantis::host::LoadSettings(store, hostFolder_, morvantis::host::FileExists);
     }
     bool FileExists(const std::string& path) override { return morvantis::host::FileExists(path); }
@@ -61,7 +63,8 @@ public:
         MessageBoxW(nullptr, Widen(kRendererMissingText).c_str(), Widen(kApplicationTitle).c_str(), MB_OK);
     }
     void RunSettingsDialog(Settings& settings) override {
-        Win32ProfileStore store;
+        Win32WholeFile files;
+        ProfileFileStore store(files);
         morvantis::host::RunSettingsDialog(settings, store, hostFolder_);
     }
     int HideCursor() override { return ShowCursor(FALSE); }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "host/win32_text.h"
+
 namespace morvantis::host {
 
 struct ResourceBytes {
@@ -17,8 +19,5 @@ ResourceBytes LoadResourceBytes(int id);
 
 // Writes a carried picture to a file, replacing it; false when the file cannot be written.
 bool WriteResourceToFile(int id, const std::string& pathUtf8);
-
-std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& wide);
 
 }  // namespace morvantis::host

@@ -33,10 +33,18 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# Wine maps file names and the ANSI code page from the locale: code page 932 needs ja_JP.UTF-8.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  echo "setup: generating the ja_JP.UTF-8 locale"
-  sudo_if_needed sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+# Wine takes the ANSI code page and the encoding of Unix file names from the locale: the tests
+# run the programs as on a Japanese (932), an English (1252) and a Chinese (936) Windows.
+wanted=(ja_JP.UTF-8 en_US.UTF-8 zh_CN.UTF-8)
+missing_locales=()
+for l in "${wanted[@]}"; do
+  locale -a 2>/dev/null | grep -qix "${l%%.*}\.utf-\?8" || missing_locales+=("$l")
+done
+if [ ${#missing_locales[@]} -gt 0 ]; then
+  echo "setup: generating the locales ${missing_locales[*]}"
+  for l in "${missing_locales[@]}"; do
+    sudo_if_needed sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$l UTF-8" /etc/locale.gen || echo "$l UTF-8" | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+  done
   sudo_if_needed locale-gen >/dev/null
 fi

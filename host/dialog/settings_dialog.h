@@ -60,6 +60,11 @@ inline constexpr char kCancelButtonText[] = "ｷｬﾝｾﾙ";
 inline constexpr char kOpenFileTitle[] = "ﾌｧｲﾙを開く";
 inline constexpr char kOpenFileFilterName[] = "BGMﾌｧｲﾙ (MP3 WAV)";
 inline constexpr char kOpenFileFilterPattern[] = "*.MP3;*.WAV";
+// Shown, with the application title as caption, when the chosen file's path has a character
+// that the settings file cannot hold (SettingsFileCanHold).
+inline constexpr char kUnstorableFileText[] =
+    "選んだﾌｧｲﾙのﾊﾟｽには、設定に保存できない文字が含まれています。"
+    "別の名前か場所のﾌｧｲﾙを選んでください。";
 // The author's web page: the link's caption and the page it opens.
 inline constexpr char kAuthorPage[] = "https://morvantis.example/";
 

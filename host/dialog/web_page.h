@@ -1,5 +1,5 @@
 // Opening the author's web page from the dialog's link. The program links the real one
-// (win32_web_page.cpp: ShellExecuteA "open"), as it links the window effects; the dialog's
+// (win32_web_page.cpp: ShellExecuteW "open"), as it links the window effects; the dialog's
 // window tests link a recorder, so that no browser opens there. No OS header here.
 #pragma once
 

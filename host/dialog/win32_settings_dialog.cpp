@@ -11,7 +11,6 @@
 #include "host/dialog/web_page.h"
 #include "host/resource_ids.h"
 #include "host/startup.h"
-#include "host/text_encoding.h"
 #include "host/win32_resources.h"
 #include "host/win32_window_owner.h"
 #include "host/window_effects.h"
@@ -25,6 +24,8 @@ using button::CommandButton;
 constexpr wchar_t kFormClass[] = L"Morvantis_P";
 constexpr wchar_t kPanelClass[] = L"Morvantis_P.Pic_C";
 constexpr wchar_t kOwnerClass[] = L"Morvantis_P.Owner";
+// Room for the longest path Windows has (32767 characters and the NUL).
+constexpr DWORD kOpenFileCapacity = 32768;
 constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;  // fixed single, close box only
 
 RECT RectOf(const Box& b) { return RECT{b.x, b.y, b.x + b.width, b.y + b.height}; }
@@ -186,31 +187,37 @@ struct SettingsDialog::Form {
     void Img_BGM_MouseDown(int index) { ChooseKind(index); }
     void lbl_BGM_MouseDown(int index) { ChooseKind(index); }
 
+    // A path the settings file cannot hold is refused with a message, and the previous choice
+    // stays: stored, it would come back as another path (settings_store.h).
     void Cmd_File_Click() {
-        const std::string filter = Utf8ToAnsi(kOpenFileFilterName) + '\0' + Utf8ToAnsi(kOpenFileFilterPattern) +
-                                   '\0' + '\0';
-        const std::string folder = Utf8ToAnsi(settings.BgmFolder);
-        const std::string title = Utf8ToAnsi(kOpenFileTitle);
-        std::string file(255, '\0'), fileTitle(255, '\0');
-        OPENFILENAMEA ofn{};
-        ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+        const std::wstring filter = Widen(kOpenFileFilterName) + L'\0' + Widen(kOpenFileFilterPattern) + L'\0' + L'\0';
+        const std::wstring folder = Widen(settings.BgmFolder);
+        const std::wstring title = Widen(kOpenFileTitle);
+        std::wstring file(kOpenFileCapacity, L'\0'), fileTitle(kOpenFileCapacity, L'\0');
+        OPENFILENAMEW ofn{};
+        ofn.lStructSize = sizeof ofn;
         ofn.hwndOwner = hwnd;
         ofn.hInstance = GetModuleHandleW(nullptr);
         ofn.lpstrFilter = filter.c_str();
         ofn.lpstrFile = file.data();
-        ofn.nMaxFile = 255;
+        ofn.nMaxFile = kOpenFileCapacity;
         ofn.lpstrFileTitle = fileTitle.data();
-        ofn.nMaxFileTitle = 255;
+        ofn.nMaxFileTitle = kOpenFileCapacity;
         ofn.lpstrInitialDir = folder.c_str();
         ofn.lpstrTitle = title.c_str();
         ofn.Flags = 0;
-        ApiResult = GetOpenFileNameA(&ofn);
-        if (ApiResult > 0) {
-            settings.BgmFile = AnsiToUtf8(file.c_str());
-            fileCaption = settings.BgmFile;
-            settings.BgmFolder = FolderOf(settings.BgmFile);
-            if (panel) InvalidateRect(panel, nullptr, FALSE);
+        ApiResult = GetOpenFileNameW(&ofn);
+        if (ApiResult <= 0) return;
+        const std::string chosen = Narrow(file.c_str());
+        if (!SettingsFileCanHold(chosen)) {
+            MessageBoxW(hwnd, Widen(kUnstorableFileText).c_str(), Widen(kApplicationTitle).c_str(),
+                        MB_OK | MB_ICONEXCLAMATION);
+            return;
         }
+        settings.BgmFile = chosen;
+        fileCaption = settings.BgmFile;
+        settings.BgmFolder = FolderOf(settings.BgmFile);
+        if (panel) InvalidateRect(panel, nullptr, FALSE);
     }
 
     void Cmd_Set_Click() {

@@ -3,10 +3,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "host/win32_text.h"
+
 namespace morvantis::host {
 
 void OpenWebPage(HWND owner, const std::string& address) {
-    ShellExecuteA(owner, "open", address.c_str(), "", "", SW_SHOWNORMAL);
+    ShellExecuteW(owner, L"open", Widen(address).c_str(), L"", L"", SW_SHOWNORMAL);
 }
 
 }  // namespace morvantis::host

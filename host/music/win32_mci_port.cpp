@@ -5,58 +5,53 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 #include <vector>
 
-#include "host/text_encoding.h"
+#include "host/win32_text.h"
 
 namespace morvantis::host {
 namespace {
 
-// The caller's buffer as the ANSI bytes the call works on: its previous text, NUL-padded to
-// the full capacity, so that a call that writes nothing leaves that text in place.
-std::vector<char> AnsiBuffer(const ReplyBuffer& buffer) {
-    std::vector<char> bytes(buffer.capacity, '\0');
-    const std::string previous = Utf8ToAnsi(buffer.text);
-    std::memcpy(bytes.data(), previous.data(), std::min(previous.size(), buffer.capacity - 1));
-    return bytes;
+// The caller's buffer as the UTF-16 the call works on: its previous text, NUL-padded to the
+// full capacity, so that a call that writes nothing leaves that text in place.
+std::vector<wchar_t> WideBuffer(const ReplyBuffer& buffer) {
+    std::vector<wchar_t> units(buffer.capacity, L'\0');
+    const std::wstring previous = Widen(buffer.text);
+    std::copy_n(previous.begin(), std::min(previous.size(), buffer.capacity - 1), units.begin());
+    return units;
 }
 
-void TakeText(const std::vector<char>& bytes, ReplyBuffer& buffer) {
-    const std::size_t length = strnlen(bytes.data(), bytes.size());
-    buffer.text = AnsiToUtf8(std::string(bytes.data(), length));
+void TakeText(std::vector<wchar_t>& units, ReplyBuffer& buffer) {
+    units.back() = L'\0';
+    buffer.text = Narrow(units.data());
 }
 
 }  // namespace
 
 std::uint32_t Win32MciPort::SendString(const std::string& command, ReplyBuffer* reply) {
-    const std::string ansiCommand = Utf8ToAnsi(command);
+    const std::wstring wideCommand = Widen(command);
     if (reply == nullptr || reply->capacity == 0 || reply->capacity > UINT_MAX)
-        return mciSendStringA(ansiCommand.c_str(), nullptr, 0, nullptr);
+        return mciSendStringW(wideCommand.c_str(), nullptr, 0, nullptr);
 
-    std::vector<char> bytes = AnsiBuffer(*reply);
-    const MCIERROR code = mciSendStringA(ansiCommand.c_str(), bytes.data(),
-                                         static_cast<UINT>(bytes.size()), nullptr);
-    bytes.back() = '\0';
-    TakeText(bytes, *reply);
+    std::vector<wchar_t> units = WideBuffer(*reply);
+    const MCIERROR code = mciSendStringW(wideCommand.c_str(), units.data(), static_cast<UINT>(units.size()), nullptr);
+    TakeText(units, *reply);
     return code;
 }
 
 bool Win32MciPort::GetErrorString(std::uint32_t code, ReplyBuffer& buffer) {
     if (buffer.capacity == 0 || buffer.capacity > UINT_MAX) return false;
-    std::vector<char> bytes = AnsiBuffer(buffer);
-    const BOOL produced = mciGetErrorStringA(code, bytes.data(), static_cast<UINT>(bytes.size()));
-    bytes.back() = '\0';
-    TakeText(bytes, buffer);
+    std::vector<wchar_t> units = WideBuffer(buffer);
+    const BOOL produced = mciGetErrorStringW(code, units.data(), static_cast<UINT>(units.size()));
+    TakeText(units, buffer);
     return produced != FALSE;
 }
 
 std::uint32_t Win32MciPort::WaveOutDeviceCount() { return waveOutGetNumDevs(); }
 
 std::int32_t Win32MciPort::PlayWave(const std::optional<std::string>& file, std::uint32_t flags) {
-    if (!file) return PlaySoundA(nullptr, nullptr, flags);
-    const std::string ansiFile = Utf8ToAnsi(*file);
-    return PlaySoundA(ansiFile.c_str(), nullptr, flags);
+    if (!file) return PlaySoundW(nullptr, nullptr, flags);
+    return PlaySoundW(Widen(*file).c_str(), nullptr, flags);
 }
 
 }  // namespace morvantis::host

@@ -1,6 +1,7 @@
 // The music module's platform calls through the Windows multimedia library (winmm):
-// mciSendStringA, mciGetErrorStringA, waveOutGetNumDevs, PlaySoundA. Strings are converted
-// between UTF-8 and the ANSI code page. Windows only; this header includes no OS header.
+// mciSendStringW, mciGetErrorStringW, waveOutGetNumDevs, PlaySoundW. Strings go between
+// UTF-8 and UTF-16, so any path Windows can hold reaches MCI whole. Reply buffers hold
+// UTF-16 characters. Windows only; this header includes no OS header.
 #pragma once
 
 #include "host/music/mci_port.h"

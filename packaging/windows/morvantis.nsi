@@ -26,7 +26,8 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvantis"
 !define DESKTOP_KEY "Control Panel\Desktop"
 
-Name "モルヴァンティス"
+; English pages name it in Latin letters too: an English system may have no Japanese font.
+Name "$(ProductName)"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Morvantis"
 ; An upgrade goes where the first install went.
@@ -52,6 +53,8 @@ InstallDirRegKey HKCU "${OWN_KEY}" "InstallDir"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Japanese"
 
+LangString ProductName ${LANG_ENGLISH} "Morvantis (モルヴァンティス)"
+LangString ProductName ${LANG_JAPANESE} "モルヴァンティス"
 LangString OpenScreenSaverSettings ${LANG_ENGLISH} "Open the screen saver settings"
 LangString OpenScreenSaverSettings ${LANG_JAPANESE} "スクリーン セーバーの設定を開く"
 LangString FolderNotWritable ${LANG_ENGLISH} \

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -30,10 +31,18 @@ std::vector<std::uint8_t> ConversionHeader(const DibLayout& layout) {
     return bytes;
 }
 
+std::wstring Utf16(const std::string& utf8) {
+    const int size = static_cast<int>(std::min<std::size_t>(utf8.size(), INT_MAX));
+    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(units, 0)), L'\0');
+    if (units > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), units);
+    return wide;
+}
+
 }  // namespace
 
 void ShowDibErrorBox(const char* text, void* /*context*/) {
-    MessageBoxA(GetFocus(), text, "Error", MB_OK);
+    MessageBoxW(GetFocus(), Utf16(text).c_str(), L"Error", MB_OK);
 }
 
 std::optional<RgbImage> ReadDibImage(const std::string& path, DibMessageSink sink, void* context) {
@@ -54,15 +63,15 @@ std::optional<RgbImage> ReadDibImage(const std::string& path, DibMessageSink sin
 
     // Step by step; any failure leaves the block and goes to the clean-up below.
     do {
-        file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+        file = CreateFileW(Utf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
         LARGE_INTEGER fileSize{};
         if (file == INVALID_HANDLE_VALUE || !GetFileSizeEx(file, &fileSize)) {
             openFailed = true;
             break;
         }
-        // An empty file cannot be mapped; CreateFileMappingA fails for it.
-        mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+        // An empty file cannot be mapped; CreateFileMappingW fails for it.
+        mapping = CreateFileMappingW(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
         if (mapping == nullptr) {
             openFailed = true;
             break;

@@ -15,10 +15,10 @@ namespace morvantis {
 // has the path substituted.
 using DibMessageSink = void (*)(const char* text, void* context);
 
-// The renderer's sink: MessageBoxA with the focus window as owner, caption "Error", OK button.
+// The renderer's sink: MessageBoxW with the focus window as owner, caption "Error", OK button.
 void ShowDibErrorBox(const char* text, void* context);
 
-// Reads the BMP file at `path` (a name in the ANSI code page). Returns the image, bottom row
+// Reads the BMP file at `path` (UTF-8, opened through the W functions). Returns the image, bottom row
 // first with a positive height (top-down files included), or nothing after reporting exactly
 // one text to `sink` (none when `sink` is null).
 std::optional<RgbImage> ReadDibImage(const std::string& path,

@@ -24,7 +24,7 @@ HWND window = nullptr;
 HDC deviceContext = nullptr;
 HGLRC renderingContext = nullptr;
 
-const char kClassName[] = "OpenGL";
+const wchar_t kClassName[] = L"OpenGL";
 const char kSurfaceTexture[] = "c:\\n_orvi\\Morvantis1.bmp";
 const char kSphereTexture[] = "c:\\n_orvi\\Morvantis2.bmp";
 
@@ -47,9 +47,9 @@ PIXELFORMATDESCRIPTOR PixelFormatFor(BYTE bits) {
 
 // The refresh rate of the mode now shown, in hertz; 0 or 1 where the system does not know it.
 int CurrentRefreshRate() {
-    DEVMODEA mode{};
-    mode.dmSize = sizeof(DEVMODEA);
-    return EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) ? static_cast<int>(mode.dmDisplayFrequency) : 0;
+    DEVMODEW mode{};
+    mode.dmSize = sizeof(DEVMODEW);
+    return EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode) ? static_cast<int>(mode.dmDisplayFrequency) : 0;
 }
 
 // Let the driver wait for the refresh nearest 60 frames a second, where it can (the function
@@ -65,7 +65,7 @@ void WaitForMessage() { MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALL
 
 void CloseSceneWindow() {
     if (fullScreen) {
-        ChangeDisplaySettingsA(nullptr, 0);
+        ChangeDisplaySettingsW(nullptr, 0);
         ShowCursor(TRUE);
     }
     if (renderingContext) {
@@ -81,7 +81,7 @@ void CloseSceneWindow() {
         DestroyWindow(window);
         window = nullptr;
     }
-    UnregisterClassA(kClassName, instance);
+    UnregisterClassW(kClassName, instance);
 }
 
 LRESULT CALLBACK SceneWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -106,17 +106,17 @@ LRESULT CALLBACK SceneWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
             morvantis::SetProjection(LOWORD(lParam), HIWORD(lParam));
             return 0;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 bool SwitchDisplay(int width, int height, int bits) {
-    DEVMODEA mode{};
-    mode.dmSize = sizeof(DEVMODEA);
+    DEVMODEW mode{};
+    mode.dmSize = sizeof(DEVMODEW);
     mode.dmPelsWidth = width;
     mode.dmPelsHeight = height;
     mode.dmBitsPerPel = bits;
     mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
-    return ChangeDisplaySettingsA(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+    return ChangeDisplaySettingsW(&mode, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
 }
 
 bool CreateContext(BYTE bits) {
@@ -131,23 +131,23 @@ bool CreateContext(BYTE bits) {
 
 std::optional<morvantis::RgbImage> ReadTexture(const std::string& path) { return morvantis::ReadDibImage(path); }
 
-bool OpenSceneWindow(const char* title, int width, int height, int bits) {
+bool OpenSceneWindow(const wchar_t* title, int width, int height, int bits) {
     RECT rect = {0, 0, width, height};
-    instance = GetModuleHandleA(nullptr);
-    WNDCLASSA windowClass{};
+    instance = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_OWNDC;
     windowClass.lpfnWndProc = SceneWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_WINLOGO));
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.lpszClassName = kClassName;
-    if (!RegisterClassA(&windowClass)) return false;
+    if (!RegisterClassW(&windowClass)) return false;
     if (!SwitchDisplay(width, height, bits)) return false;
 
     ShowCursor(FALSE);
     const DWORD exStyle = WS_EX_APPWINDOW, style = WS_POPUP;
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);
-    window = CreateWindowExA(exStyle, kClassName, title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
+    window = CreateWindowExW(exStyle, kClassName, title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
                              rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, nullptr);
     if (!window || !CreateContext(static_cast<BYTE>(bits))) {
         CloseSceneWindow();
@@ -174,10 +174,10 @@ int RunMessageLoop() {
     morvantis::FrameLog log = morvantis::FrameLog::FromEnvironment();
     MSG message{};
     for (;;) {
-        if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
             continue;
         }
         // Minimised: Wine, for one, minimises a window without the WM_ACTIVATE that says so.
@@ -199,7 +199,7 @@ int RunMessageLoop() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     fullScreen = true;
-    if (!OpenSceneWindow("Morvantis_VC", 1024, 768, 32)) {
+    if (!OpenSceneWindow(L"Morvantis_VC", 1024, 768, 32)) {
         morvantis::ReleaseScene(scene);
         return 0;
     }

@@ -12,6 +12,5 @@ add_executable(host_e2e_tests host_e2e_test.cpp)
 target_link_libraries(host_e2e_tests PRIVATE morvantis_saver_install GTest::gtest_main morvantis_flags)
 target_compile_definitions(host_e2e_tests PRIVATE MORVANTIS_MCI_TRACE="Z:${host_trace}")
 add_dependencies(host_e2e_tests saver_host renderer_win32)
-add_test(NAME SaverHost
-  COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-run-traced.sh ${host_trace} $<TARGET_FILE:host_e2e_tests>)
-set_tests_properties(SaverHost PROPERTIES RESOURCE_LOCK wine_desktop)
+morvantis_add_locale_tests(SaverHost
+  ${PROJECT_SOURCE_DIR}/scripts/wine-run-traced.sh ${host_trace} $<TARGET_FILE:host_e2e_tests>)

@@ -27,11 +27,11 @@ std::uint32_t BmpWidth(const fs::path& file) {
 // A window of the test's own, standing in for the little monitor of the Display Properties.
 struct Monitor {
     Monitor(int width, int height) {
-        WNDCLASSA c{};
-        c.lpfnWndProc = DefWindowProcA;
-        c.lpszClassName = "MorvantisTestMonitor";
-        RegisterClassA(&c);
-        window = CreateWindowExA(0, c.lpszClassName, "monitor", WS_POPUP | WS_VISIBLE, 10, 10, width, height,
+        WNDCLASSW c{};
+        c.lpfnWndProc = DefWindowProcW;
+        c.lpszClassName = L"MorvantisTestMonitor";
+        RegisterClassW(&c);
+        window = CreateWindowExW(0, c.lpszClassName, L"monitor", WS_POPUP | WS_VISIBLE, 10, 10, width, height,
                                  nullptr, nullptr, nullptr, nullptr);
     }
     ~Monitor() { DestroyWindow(window); }
@@ -41,29 +41,39 @@ struct Monitor {
 
 void PumpMessages(DWORD milliseconds) {
     for (const ULONGLONG end = GetTickCount64() + milliseconds; GetTickCount64() < end; Sleep(10))
-        for (MSG m; PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&m);
+        for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
 }
 
-// A saver run with the music settings `kind` and `file` (made beside the host): `during` runs
-// while the renderer's window is up, then Escape ends the renderer and the host must follow
-// within about one 500 ms watch. The MCI commands sent meanwhile, in order, without those that
-// Wine adds (it opens the device before each command: "open ... wait").
-Commands RunSession(const std::string& name, const char* arguments, const char* kind, const char* file,
+// A music file made beside the host: its path below the host's folder in UTF-8 and as the
+// settings file holds it.
+struct MusicFile {
+    std::string utf8, shiftJis;
+    std::string content = "not really music";
+};
+
+// A saver run with the music settings `kind` and `file`, written as the bytes a Japanese system
+// writes: `during` runs while the renderer's window is up, then Escape ends the renderer and the
+// host must follow within about one 500 ms watch. The MCI commands sent meanwhile, in order,
+// without those that Wine adds (it opens the device before each command: "open ... wait").
+Commands RunSession(const std::string& name, const char* arguments, const char* kind, const MusicFile& file,
                     const std::function<void(HWND renderer, const fs::path& folder)>& during) {
     fs::remove_all(kTextureFolder);
     const fs::path folder = InstallSaver(name);
-    WriteSetting(folder, u8"BGM区分", kind);
-    if (*file) {
-        std::ofstream(folder / fs::u8path(file)) << "not really music";
-        WriteSetting(folder, u8"BGMﾌｧｲﾙ", (folder / fs::u8path(file)).make_preferred().u8string());
+    std::string settings = "[Section]\r\n" + kKindKey + "=" + kind + "\r\n";
+    if (!file.utf8.empty()) {
+        const fs::path music = folder / fs::u8path(file.utf8);
+        fs::create_directories(music.parent_path());
+        std::ofstream(music, std::ios::binary) << file.content;
+        settings += kFileKey + "=" + fs::path(folder).make_preferred().string() + "\\" + file.shiftJis + "\r\n";
     }
+    WriteSettingsFile(folder, settings);
     const std::uintmax_t before = kTrace.Size();
     RunningProgram host = RunningProgram::Start(HostPath(folder), arguments);
     HWND renderer = WaitForWindow("Morvantis_VC", kStartTime);
     EXPECT_NE(renderer, nullptr) << name;
     if (!renderer) return {};
     during(renderer, folder);
-    PostMessageA(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(WaitForNoWindow("Morvantis_VC", kEndTime)) << name;
     EXPECT_EQ(host.WaitForExit(1500), std::optional<DWORD>(0)) << name;
     Commands sent = kTrace.CommandsSince(before);
@@ -72,8 +82,11 @@ Commands RunSession(const std::string& name, const char* arguments, const char* 
     return sent;
 }
 
+// The music's folder has a Japanese name: the whole path reaches MCI also where the system's
+// code page has no kanji.
 TEST(SaverHost, RunModeWritesTheTexturesPlaysTheMp3AndTurnsOtherStartsAway) {
-    const Commands sent = RunSession("run", "/s", "2", u8"my song.MP3", [](HWND, const fs::path& folder) {
+    const MusicFile song{u8"音楽\\my song.MP3", "\x89\xB9\x8A\x79\\my song.MP3"};
+    const Commands sent = RunSession("run", "/s", "2", song, [](HWND, const fs::path& folder) {
         EXPECT_EQ(BmpWidth(kTextureFolder / "Morvantis1.bmp"), 128u);
         EXPECT_EQ(BmpWidth(kTextureFolder / "Morvantis2.bmp"), 256u);
         const Monitor monitor(152, 112);  // a real window, which a preview would take
@@ -86,13 +99,36 @@ TEST(SaverHost, RunModeWritesTheTexturesPlaysTheMp3AndTurnsOtherStartsAway) {
     // One watch tick at least, at its end the stop and close.
     ASSERT_GE(sent.size(), 6u) << ::testing::PrintToString(sent);
     EXPECT_EQ(Commands(sent.begin(), sent.begin() + 4),
-              (Commands{"open \"C:\\morvantis-e2e\\run\\my song.MP3\" type MPEGVideo Alias MP3Play",
+              (Commands{u8"open \"C:\\morvantis-e2e\\run\\音楽\\my song.MP3\" type MPEGVideo Alias MP3Play",
                         "status MP3Play mode", "stop MP3Play", "play MP3Play from 0"}));
     EXPECT_EQ(Commands(sent.end() - 2, sent.end()), (Commands{"stop MP3Play", "close MP3Play"}));
 }
 
+// Half a second of silence as a WAV file: PCM, 8000 samples a second, 16 bits, one channel.
+std::string SilentWav() {
+    auto le = [](std::uint32_t value, int bytes) {
+        std::string out;
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
+        return out;
+    };
+    const std::uint32_t data = 8000;
+    return "RIFF" + le(36 + data, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4) + le(16000, 4) +
+           le(2, 2) + le(16, 2) + "data" + le(data, 4) + std::string(data, '\0');
+}
+
+// A WAV file loops through PlaySoundW until the session ends. Its path stays within every
+// locale's code page: Wine's PlaySoundW opens the file through the system's code page (a
+// Wine fault; Windows opens any name), so a Japanese name fails there under 1252.
+TEST(SaverHost, RunModeLoopsTheWavUntilTheEnd) {
+    const std::uintmax_t before = kTrace.Size();
+    const MusicFile wav{"wave\\theme.Wav", "wave\\theme.Wav", SilentWav()};
+    const Commands sent = RunSession("wav", "/s", "2", wav, [](HWND, const fs::path&) { Sleep(1200); });
+    EXPECT_EQ(sent, Commands{});  // no MCI
+    EXPECT_EQ(kTrace.SoundsEndedSince(before), Commands{"ok C:\\morvantis-e2e\\wav\\wave\\theme.Wav"});
+}
+
 TEST(SaverHost, AnEmptyCommandLineRunsTheSaverWhichEndsWithARendererKilledFromOutside) {
-    const Commands sent = RunSession("cd", "", "1", "", [](HWND renderer, const fs::path&) {
+    const Commands sent = RunSession("cd", "", "1", {}, [](HWND renderer, const fs::path&) {
         Sleep(1000);  // ticks of the CD watch, if it went on
         DWORD id = 0;
         GetWindowThreadProcessId(renderer, &id);
@@ -127,11 +163,11 @@ TEST(SaverHost, PreviewEmbedsItselfInTheGivenWindowAndEndsWithIt) {
         // The host sizes its window right after making it a child: give it that moment.
         for (int i = 0; i < 500 && rect.right - rect.left != width; ++i) {
             PumpMessages(20);
-            preview = FindWindowExA(monitor->window, nullptr, nullptr, "Preview Window");
+            preview = FindWindowExW(monitor->window, nullptr, nullptr, L"Preview Window");
             if (preview) GetWindowRect(preview, &rect);
         }
         ASSERT_NE(preview, nullptr) << width;
-        EXPECT_TRUE(GetWindowLongA(preview, GWL_STYLE) & WS_CHILD);
+        EXPECT_TRUE(GetWindowLongW(preview, GWL_STYLE) & WS_CHILD);
         EXPECT_EQ(rect.right - rect.left, width);
         EXPECT_EQ(rect.bottom - rect.top, 112);
         EXPECT_TRUE(host.Running());

@@ -16,8 +16,11 @@ public:
     std::uintmax_t Size() const;
     // The command strings sent since `offset`, in order and unescaped; only whole lines count.
     std::vector<std::string> CommandsSince(std::uintmax_t offset) const;
+    // The sounds that PlaySound ended since `offset`, each "ok " or "failed " and its name.
+    std::vector<std::string> SoundsEndedSince(std::uintmax_t offset) const;
 
 private:
+    std::string TextSince(std::uintmax_t offset) const;
     std::filesystem::path file_;
 };
 

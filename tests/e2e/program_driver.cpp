@@ -1,25 +1,9 @@
 #include "program_driver.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace morvantis::e2e {
 namespace {
-
-// A text of n bytes never takes more than n UTF-16 units, and a unit never more than 3 bytes.
-std::wstring Wide(const std::string& text, UINT codePage) {
-    std::wstring wide(text.size(), L'\0');
-    const int n = static_cast<int>(text.size());
-    wide.resize(std::max(0, MultiByteToWideChar(codePage, 0, text.data(), n, wide.data(), n)));
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide, UINT codePage) {
-    std::string text(wide.size() * 3, '\0');
-    const int n = static_cast<int>(wide.size()), size = static_cast<int>(text.size());
-    text.resize(std::max(0, WideCharToMultiByte(codePage, 0, wide.data(), n, text.data(), size, nullptr, nullptr)));
-    return text;
-}
 
 template <typename Predicate>
 bool PollFor(DWORD milliseconds, Predicate done) {
@@ -32,9 +16,9 @@ bool PollFor(DWORD milliseconds, Predicate done) {
 }
 
 std::string TextOf(HWND window) {
-    char buffer[1024] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return ToUtf8(buffer);
+    wchar_t buffer[1024] = {};
+    GetWindowTextW(window, buffer, 1024);
+    return Narrow(buffer);
 }
 
 }  // namespace
@@ -45,9 +29,9 @@ RunningProgram::RunningProgram(RunningProgram&& other) noexcept : process_(other
 
 RunningProgram RunningProgram::Start(const std::string& path, const std::string& arguments) {
     RunningProgram program;
-    const std::wstring widePath = Wide(path, CP_UTF8);
+    const std::wstring widePath = Widen(path);
     std::wstring commandLine = L"\"" + widePath + L"\"";
-    if (!arguments.empty()) commandLine += L" " + Wide(arguments, CP_UTF8);
+    if (!arguments.empty()) commandLine += L" " + Widen(arguments);
     const std::wstring folder = widePath.substr(0, widePath.find_last_of(L"\\/"));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -81,11 +65,11 @@ RunningProgram::~RunningProgram() {
 
 HWND WaitForWindow(const char* title, DWORD milliseconds) {
     HWND window = nullptr;
-    return PollFor(milliseconds, [&] { return (window = FindWindowA(nullptr, ToAnsi(title).c_str())); }) ? window : nullptr;
+    return PollFor(milliseconds, [&] { return (window = FindWindowW(nullptr, Widen(title).c_str())); }) ? window : nullptr;
 }
 
 bool WaitForNoWindow(const char* title, DWORD milliseconds) {
-    return PollFor(milliseconds, [&] { return FindWindowA(nullptr, ToAnsi(title).c_str()) == nullptr; });
+    return PollFor(milliseconds, [&] { return FindWindowW(nullptr, Widen(title).c_str()) == nullptr; });
 }
 
 HWND WaitForShownWindow(const char* title, DWORD milliseconds) {
@@ -95,15 +79,15 @@ HWND WaitForShownWindow(const char* title, DWORD milliseconds) {
 }
 
 void Click(HWND window) {
-    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    PostMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 std::string ClassNameOf(HWND window) {
-    char name[256] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return Narrow(name);
 }
 
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds) {
@@ -128,9 +112,6 @@ std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseco
     return seen;
 }
 
-void DismissMessageBox(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
-
-std::string ToUtf8(const std::string& ansi) { return Narrow(Wide(ansi, CP_ACP), CP_UTF8); }
-std::string ToAnsi(const std::string& utf8) { return Narrow(Wide(utf8, CP_UTF8), CP_ACP); }
+void DismissMessageBox(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
 
 }  // namespace morvantis::e2e

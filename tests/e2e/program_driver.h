@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "host/win32_text.h"
+
 namespace morvantis::e2e {
 
 class RunningProgram {
@@ -47,8 +49,9 @@ struct MessageBoxSeen {
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds);
 void DismissMessageBox(HWND box);
 
-// Texts in the system code page (932 here) as UTF-8, and back.
-std::string ToUtf8(const std::string& ansi);
-std::string ToAnsi(const std::string& utf8);
+// UTF-8 to the UTF-16 of the W functions, and back, as the host converts them: the driver
+// never goes through the system's code page, which differs with the locale the tests run in.
+using host::Narrow;
+using host::Widen;
 
 }  // namespace morvantis::e2e

@@ -47,7 +47,7 @@ TEST(RendererProgram, OpensItsWindowAndEndsWithZeroOnEscapeOrClose) {
         EXPECT_EQ(std::make_pair(rect.right - rect.left, rect.bottom - rect.top), std::make_pair(1024L, 768L));
         Sleep(500);  // let it draw a few frames
         EXPECT_TRUE(renderer.Running());
-        PostMessageA(window, message, message == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
+        PostMessageW(window, message, message == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
         EXPECT_EQ(renderer.WaitForExit(kEndTime), std::optional<DWORD>(0)) << message;
         EXPECT_TRUE(WaitForNoWindow("Morvantis_VC", 1000));
     }
@@ -57,7 +57,7 @@ TEST(RendererProgram, WithoutTexturesEndsAtOnceWithoutAMessage) {
     PutTextures(false, false);
     RunningProgram renderer = RunningProgram::Start(MORVANTIS_RENDERER_PATH);
     EXPECT_EQ(renderer.WaitForExit(kStartTime), std::optional<DWORD>(0));
-    EXPECT_EQ(FindWindowA(nullptr, "Morvantis_VC"), nullptr);
+    EXPECT_EQ(FindWindowW(nullptr, L"Morvantis_VC"), nullptr);
 }
 
 TEST(RendererProgram, RefusesAV4HeaderWithAMessageAndRunsOnWithTheOtherTexture) {
@@ -72,7 +72,7 @@ TEST(RendererProgram, RefusesAV4HeaderWithAMessageAndRunsOnWithTheOtherTexture) 
     HWND window = WaitForWindow("Morvantis_VC", kStartTime);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(renderer.Running());
-    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(renderer.WaitForExit(kEndTime), std::optional<DWORD>(0));
 }
 

@@ -1,6 +1,7 @@
 #include "saver_install.h"
 
-#include "program_driver.h"
+#include <fstream>
+#include <iterator>
 
 namespace morvantis::e2e {
 namespace {
@@ -8,6 +9,7 @@ namespace {
 const fs::path kWorkFolder = "C:/morvantis-e2e";
 const char kHostName[] = u8"モルヴァンティス.scr";
 const char kRendererName[] = u8"モルヴァンティス.dll";
+const char kSettingsName[] = u8"モルヴァンティス.ini";
 
 }  // namespace
 
@@ -22,9 +24,13 @@ fs::path InstallSaver(const std::string& name, bool withRenderer) {
 
 std::string HostPath(const fs::path& folder) { return (folder / fs::u8path(kHostName)).u8string(); }
 
-void WriteSetting(const fs::path& folder, const std::string& keyUtf8, const std::string& valueUtf8) {
-    const std::string ini = ToAnsi((folder / fs::u8path(u8"モルヴァンティス.ini")).u8string());
-    WritePrivateProfileStringA("Section", ToAnsi(keyUtf8).c_str(), ToAnsi(valueUtf8).c_str(), ini.c_str());
+void WriteSettingsFile(const fs::path& folder, const std::string& bytes) {
+    std::ofstream(folder / fs::u8path(kSettingsName), std::ios::binary) << bytes;
+}
+
+std::string ReadSettingsFile(const fs::path& folder) {
+    std::ifstream in(folder / fs::u8path(kSettingsName), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace morvantis::e2e

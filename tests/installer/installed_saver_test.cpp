@@ -14,10 +14,10 @@ namespace morvantis::e2e {
 namespace {
 
 std::string CurrentScreenSaver() {
-    char path[MAX_PATH] = {};
+    wchar_t path[MAX_PATH] = {};
     DWORD size = sizeof path;
-    RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE", RRF_RT_REG_SZ, nullptr, path, &size);
-    return ToUtf8(path);
+    RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"SCRNSAVE.EXE", RRF_RT_REG_SZ, nullptr, path, &size);
+    return Narrow(path);
 }
 
 TEST(InstalledSaver, RunsASessionDuringWhichAnUpgradeIsRefused) {
@@ -28,7 +28,7 @@ TEST(InstalledSaver, RunsASessionDuringWhichAnUpgradeIsRefused) {
     ASSERT_NE(installer, nullptr);
     RunningProgram upgrade = RunningProgram::Start(installer, "/S");
     EXPECT_EQ(upgrade.WaitForExit(kStartTime), std::optional<DWORD>(2));
-    PostMessageA(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(saver.WaitForExit(kEndTime), std::optional<DWORD>(0));
 }
 

@@ -1,4 +1,4 @@
-// The settings dialog as a real window in this process, under Wine with code page 932: its
+// The settings dialog as a real window in this process, under Wine: its
 // controls and background, choosing a kind with a mouse press, its gradient buttons as windows,
 // the opening and closing animation, the link, and the bytes that "設定" writes (and that
 // "ｷｬﾝｾﾙ" and the close box leave alone). The file-open dialog is driven end to end.
@@ -17,7 +17,8 @@
 #include "host/dialog/settings_dialog.h"
 #include "host/dialog/web_page.h"
 #include "host/dialog/win32_settings_dialog.h"
-#include "host/win32_profile_store.h"
+#include "host/profile_file_store.h"
+#include "host/win32_whole_file.h"
 #include "host/window_effects.h"
 
 namespace morvantis::host {
@@ -56,7 +57,6 @@ void Press(HWND window, UINT down, int x, int y) {
 class SettingsDialogWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(GetACP(), 932u) << "run under the Japanese locale (scripts/wine-run.sh)";
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -81,7 +81,8 @@ protected:
 
     const fs::path folder = fs::temp_directory_path() / (L"設定試験_" + std::to_wstring(GetCurrentProcessId()));
     Settings settings;
-    Win32ProfileStore store;
+    Win32WholeFile files;
+    ProfileFileStore store{files};
     std::unique_ptr<SettingsDialog> dialog;
 };
 

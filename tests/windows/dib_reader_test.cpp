@@ -54,7 +54,7 @@ TEST(Win32DibReader, AnEmptyOrMissingFileCannotBeOpened) {
     const std::vector<std::string> openFailed = {"Failed to open DIB file " + path + ".\n"};
     std::ofstream(path, std::ios::binary).close();
     EXPECT_EQ(ReadThroughGdi(path).messages, openFailed) << "an empty file cannot be mapped";
-    DeleteFileA(path.c_str());
+    std::filesystem::remove(std::filesystem::u8path(path));
     EXPECT_EQ(ReadThroughGdi(path).messages, openFailed);
 }
 

@@ -1,5 +1,6 @@
-# The settings file through the real private-profile functions, code-page conversion and the
-# Win32 file probe, under Wine with code page 932.
+# The settings file and the file probe through the W functions, whole-file replaces, under
+# Wine in each locale the tests run in.
 morvantis_add_gtest(win32_settings_tests
   SOURCES settings_file_test.cpp
-  LIBS morvantis_host_platform)
+  LIBS morvantis_host_platform
+  LOCALES)
