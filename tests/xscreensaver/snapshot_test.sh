@@ -2,11 +2,12 @@
 # The headless snapshot saves a picture only whole and only where it may: a destination that
 # cannot be written is refused before any frame is rendered (a million frames would take hours),
 # a link to a device (one like /dev/full) is refused and left as it is, a full disk leaves the
-# old picture, and a link to a picture gets the new one. Textures that are FIFOs or devices are refused by the
-# reader instead of holding the program for ever.
+# old picture, and a link to a picture gets the new one, a bare name in the working folder.
+# Textures that are FIFOs or devices are refused by the reader instead of holding the program for
+# ever; a missing one is passed over quietly.
 # Usage: snapshot_test.sh PROGRAM TEXTURE_DIR
 set -euo pipefail
-program=$1 textures=$2
+program=$(realpath "$1") textures=$(realpath "$2")
 source "$(dirname "$0")/lib.sh"
 
 # snapshot NAME ARGS...: runs a small snapshot (ARGS after the defaults); $status, $scratch/NAME.stderr.
@@ -39,7 +40,9 @@ no_leftovers "$out"
 
 echo old >"$out/picture.png"
 ln -s picture.png "$out/link.png"
-snapshot through-link --snapshot "$out/link.png"
+cd "$out"  # a bare name saves in the working folder
+snapshot through-link --snapshot link.png
+cd - >/dev/null
 [ "$status" -eq 0 ] || fail "through a link: status $status, $(cat "$scratch/through-link.stderr")"
 [ -L "$out/link.png" ] && is_png "$out/picture.png" || fail "the link was replaced, or its picture not written"
 no_leftovers "$out"
@@ -57,11 +60,14 @@ else
   echo "snapshot test: no full-disk case (mounting a small tmpfs needs root)"
 fi
 
-# Textures: a FIFO with no writer and a link to a device.
+# Textures: a missing one is passed over without a word; a FIFO with no writer and a link to a
+# device are refused by the reader.
 odd=$scratch/odd-textures
 mkdir "$odd"
-mkfifo "$odd/Morvantis1.bmp"
 cp "$textures/Morvantis2.bmp" "$odd/"
+snapshot missing --snapshot "$out/missing.png" --textures "$odd"
+[ "$status" -eq 0 ] && [ ! -s "$scratch/missing.stderr" ] || fail "a missing texture: status $status, $(cat "$scratch/missing.stderr")"
+mkfifo "$odd/Morvantis1.bmp"
 snapshot fifo --snapshot "$out/fifo.png" --textures "$odd"
 [ "$status" -eq 0 ] && grep -qF "Error: Failed to open DIB file $odd/Morvantis1.bmp." "$scratch/fifo.stderr" ||
   fail "a FIFO texture: status $status, $(cat "$scratch/fifo.stderr")"
