@@ -1,46 +1,14 @@
 #include "renderer/native/x11_frame_pacing.h"
 
+#include "renderer/native/x11_monitors.h"
+
 #include <GL/glx.h>
 #include <X11/Xlib.h>
-#include <X11/extensions/Xrandr.h>
 
 #include <cstring>
 
 namespace morvantis {
 namespace {
-
-// The refresh rate in whole hertz of the mode that shows the primary output (else the first
-// lit CRTC), or 0 where XRandR does not answer.
-int CurrentRefreshRate(Display* display, Window window) {
-    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
-    if (!XRRQueryExtension(display, &eventBase, &errorBase) || !XRRQueryVersion(display, &major, &minor) ||
-        major * 100 + minor < 103)
-        return 0;
-    XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, window);
-    if (!resources) return 0;
-    RRCrtc crtc = 0;
-    if (const RROutput primary = XRRGetOutputPrimary(display, window))
-        if (XRROutputInfo* output = XRRGetOutputInfo(display, resources, primary)) {
-            crtc = output->crtc;
-            XRRFreeOutputInfo(output);
-        }
-    RRMode mode = 0;
-    for (int i = 0; i < resources->ncrtc && !mode; ++i) {
-        if (crtc && resources->crtcs[i] != crtc) continue;
-        if (XRRCrtcInfo* info = XRRGetCrtcInfo(display, resources, resources->crtcs[i])) {
-            mode = info->mode;
-            XRRFreeCrtcInfo(info);
-        }
-    }
-    int rate = 0;
-    for (int i = 0; i < resources->nmode; ++i) {
-        const XRRModeInfo& info = resources->modes[i];
-        const double dots = static_cast<double>(info.hTotal) * info.vTotal;
-        if (info.id == mode && dots > 0) rate = static_cast<int>(info.dotClock / dots + 0.5);
-    }
-    XRRFreeScreenResources(resources);
-    return rate;
-}
 
 template <typename Function>
 Function Lookup(const char* name) {
@@ -64,7 +32,8 @@ void RequestSwapInterval(Display* display, Window window, int interval) {
 }  // namespace
 
 X11FramePacing::X11FramePacing(_XDisplay* display, unsigned long window) {
-    RequestSwapInterval(display, window, SwapIntervalFor(CurrentRefreshRate(display, window)));
+    const std::optional<PrimaryMonitor> monitor = QueryPrimaryMonitor(display, window);
+    RequestSwapInterval(display, window, SwapIntervalFor(monitor ? monitor->refreshRate : 0));
 }
 
 void X11FramePacing::AfterSwap() {

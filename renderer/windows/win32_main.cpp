@@ -1,11 +1,12 @@
 // The Windows renderer: a full-screen 1024 x 768 x 32 window with an OpenGL context, drawing
-// at most 60 frames a second, until Escape or WM_CLOSE.
+// at most 60 frames a second, until Escape or WM_CLOSE; the other monitors are covered in black.
 #include "renderer/gl/headers.h"
 #include "renderer/gl/scene.h"
 #include "renderer/image/win32_dib_reader.h"
 #include "renderer/pacing/frame_log.h"
 #include "renderer/pacing/frame_pacer.h"
 #include "renderer/pacing/win32_frame_clock.h"
+#include "renderer/windows/win32_monitor_covers.h"
 
 #include <cstring>
 
@@ -64,6 +65,7 @@ void RequestSwapInterval() {
 void WaitForMessage() { MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE); }
 
 void CloseSceneWindow() {
+    morvantis::CloseMonitorCovers();  // first: no cover outlives the scene's display mode
     if (fullScreen) {
         ChangeDisplaySettingsW(nullptr, 0);
         ShowCursor(TRUE);
@@ -105,6 +107,9 @@ LRESULT CALLBACK SceneWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         case WM_SIZE:
             morvantis::SetProjection(LOWORD(lParam), HIWORD(lParam));
             return 0;
+        case WM_DISPLAYCHANGE:  // the other monitors may have moved with a mode change
+            morvantis::PlaceMonitorCovers();
+            break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -143,6 +148,7 @@ bool OpenSceneWindow(const wchar_t* title, int width, int height, int bits) {
     windowClass.lpszClassName = kClassName;
     if (!RegisterClassW(&windowClass)) return false;
     if (!SwitchDisplay(width, height, bits)) return false;
+    morvantis::OpenMonitorCovers(width, height);
 
     ShowCursor(FALSE);
     const DWORD exStyle = WS_EX_APPWINDOW, style = WS_POPUP;
