@@ -4,7 +4,7 @@
 #
 #   bash benchmarks/frame_pacing.sh [PROGRAMS_DIR]
 #
-# PROGRAMS_DIR (default: build) holds linux/bin/morvantis and windows/bin/モルヴァンティス.dll;
+# PROGRAMS_DIR (default: build) holds linux/libexec/xscreensaver/morvantis and windows/bin/モルヴァンティス.dll;
 # either may be missing. The helpers that minimise and close the windows come from this
 # checkout's build (benchmarks/renderer_command of the linux and windows presets). Each program
 # runs on a private Xvfb: the native one full screen on a small 320 x 240 display, the Windows
@@ -76,7 +76,7 @@ measure() {
 }
 
 run_native() {
-  local program=$programs/linux/bin/morvantis log=$work/native.log window
+  local program=$programs/linux/libexec/xscreensaver/morvantis log=$work/native.log window
   [ -x "$program" ] || return 0
   start_xvfb 320x240x24
   : >"$log"

@@ -7,9 +7,9 @@ bash scripts/setup.sh
 cmake --preset linux >/dev/null
 cmake --build --preset linux --target morvantis -j "$(nproc)"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  exec build/linux/bin/morvantis "$@"
+  exec build/linux/libexec/xscreensaver/morvantis "$@"
 fi
 out="$PWD/morvantis-snapshot.png"
 echo "No display: rendering 600 frames headless."
-build/linux/bin/morvantis --snapshot "$out" --frames 600 "$@"
+build/linux/libexec/xscreensaver/morvantis --snapshot "$out" --frames 600 "$@"
 echo "Saved the picture as $out"

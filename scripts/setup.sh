@@ -18,8 +18,9 @@ packages=(
   # openssl.
   nsis zip unzip osslsigncode openssl
   # The native renderer as an xscreensaver hack: the daemon its tests drive, the tools that
-  # build and check its Debian package, and the ones the test drivers use.
-  xscreensaver xscreensaver-gl dpkg-dev libxml2-utils procps passwd util-linux
+  # build and check its Debian package (lintian, and man-db for its manual page), and the ones
+  # the test drivers use.
+  xscreensaver xscreensaver-gl dpkg-dev lintian man-db libxml2-utils procps passwd util-linux
   # A desk with two monitors: Xorg with the dummy driver gives real display modes and RandR
   # outputs (Xvfb shows Wine one monitor only); xrandr lays them out, xsetroot paints the desktop.
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils

@@ -35,11 +35,12 @@ TEST(NativeOptions, GarbageIsRefusedWithAReason) {
              {"-window-id", "0x12g"}, {"--window-id", "-5"}, {"--window-id", "+5"}, {"--window-id", " 5"},
              {"--window-id", "0"}, {"--window-id", "4294967296"}, {"--window-id", "0x100000000"},
              {"--window-id", "99999999999999999999999"},
-             // one target only; a snapshot has no window to draw into or to show a frame rate in
-             {"--root", "--window-id", "5"}, {"--snapshot", "a.png", "-root"}, {"--snapshot", "a.png", "--fps"}}) {
+             // a snapshot has no window to draw into or to show a frame rate in
+             {"--snapshot", "a.png", "-root"}, {"--snapshot", "a.png", "--fps"}}) {
         EXPECT_FALSE(Parse(args).error.empty()) << args[0] << (args.size() > 1 ? args[1] : "");
     }
     EXPECT_FALSE(Parse({"--root"}, "0x").error.empty()) << "a screen saver's window id is checked too";
+    EXPECT_FALSE(Parse({"--root", "--window-id", "0x"}, "0x5").error.empty()) << "a bad named window is not replaced";
 }
 
 TEST(NativeOptions, ScreenSaverOptionsNameTheWindowToDrawInto) {
@@ -57,7 +58,10 @@ TEST(NativeOptions, ScreenSaverOptionsNameTheWindowToDrawInto) {
              {{"--root"}, "4294967295", 0xFFFFFFFF},
              {{"--root", "-root"}, "42", 42},
              {{"--root"}, nullptr, 0},
-             {{"--root"}, "", 0}}) {
+             {{"--root"}, "", 0},
+             // a screen saver's preview: its list's command with --window-id appended
+             {{"--root", "--window-id", "0x1c00003"}, "0x5", 0x1c00003},
+             {{"-window-id", "7", "-root"}, nullptr, 7}}) {
         const NativeOptions o = Parse(c.args, c.screenSaverWindow);
         EXPECT_TRUE(o.error.empty()) << c.args[0] << ": " << o.error;
         EXPECT_TRUE(o.hosted) << c.args[0];

@@ -1,15 +1,12 @@
 #include "renderer/gl/textures.h"
 
 #include "renderer/gl/headers.h"
-
-#include <cstdio>
+#include "renderer/image/regular_file.h"
 
 namespace morvantis {
 
 std::optional<RgbImage> LoadImageIfPresent(const ImageReader& read, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return std::nullopt;
-    std::fclose(file);
+    if (!FileIsReadable(path)) return std::nullopt;
     return read(path);
 }
 

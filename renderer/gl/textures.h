@@ -24,7 +24,8 @@ struct SceneTextures {
     std::optional<RgbImage> sphereImage;
 };
 
-// Nothing for a file that cannot be opened (no message); otherwise what the reader makes of it.
+// Nothing for a file that is missing or cannot be read (no message); otherwise what the reader
+// makes of it (a FIFO or a device gets the reader's own refusal).
 std::optional<RgbImage> LoadImageIfPresent(const ImageReader& read, const std::string& path);
 
 // Loads both pictures and builds their textures; true when at least one was loaded.

@@ -1,9 +1,9 @@
 #include "renderer/image/dib_decode.h"
 
+#include "renderer/image/regular_file.h"
+
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <new>
 #include <vector>
 
@@ -153,16 +153,13 @@ void ConvertRle(const DibLayout& layout, const std::uint8_t* data, RgbImage& ima
     }
 }
 
-// Appends bytes [from, to) of `file`, `to` clipped to the file's `length`, to `bytes`.
-bool ReadRange(std::ifstream& file, std::uint64_t length, std::uint64_t from, std::uint64_t to,
-               std::vector<std::uint8_t>& bytes) {
-    to = std::min(to, length);
+// Appends bytes [from, to) of `file`, `to` clipped to the file's length, to `bytes`.
+bool ReadRange(RegularFile& file, std::uint64_t from, std::uint64_t to, std::vector<std::uint8_t>& bytes) {
+    to = std::min(to, file.length());
     if (to <= from) return true;
     const std::size_t at = bytes.size();
     bytes.resize(at + static_cast<std::size_t>(to - from));
-    file.seekg(static_cast<std::streamoff>(from));
-    return static_cast<bool>(
-        file.read(reinterpret_cast<char*>(bytes.data() + at), static_cast<std::streamsize>(to - from)));
+    return file.Read(from, static_cast<std::size_t>(to - from), bytes.data() + at);
 }
 
 }  // namespace
@@ -211,21 +208,18 @@ DibResult DecodeDib(const std::uint8_t* data, std::size_t size) {
 DibResult ReadDibFile(const std::string& path) {
     // Only a regular file can be mapped by the Win32 reader, and an empty one cannot: the
     // same outcome here.
-    std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(path, error);
-    const std::uintmax_t length = regular ? std::filesystem::file_size(path, error) : 0;
-    if (error || length == 0) return Fail(DibOpenFailedMessage(path));
-    std::ifstream file(path, std::ios::binary);
+    RegularFile file(path);
+    if (!file.ok() || file.length() == 0) return Fail(DibOpenFailedMessage(path));
     try {
         // The headers first (the first bytes tell how far they reach), then only the pixel data.
         std::vector<std::uint8_t> headers, pixels;
-        if (!ReadRange(file, length, 0, kDibFileHeaderSize + kDibInfoHeaderSize, headers) ||
-            !ReadRange(file, length, headers.size(), DibHeadersEnd(headers.data(), headers.size()), headers))
+        if (!ReadRange(file, 0, kDibFileHeaderSize + kDibInfoHeaderSize, headers) ||
+            !ReadRange(file, headers.size(), DibHeadersEnd(headers.data(), headers.size()), headers))
             return Fail(DibOpenFailedMessage(path));
-        DibParseResult parsed = ParseDib(headers.data(), headers.size(), length);
+        DibParseResult parsed = ParseDib(headers.data(), headers.size(), file.length());
         if (!parsed.layout) return Fail(std::move(parsed.error));
         const DibLayout& layout = *parsed.layout;
-        if (!ReadRange(file, length, layout.pixelOffset, std::uint64_t{layout.pixelOffset} + layout.pixelBytes, pixels))
+        if (!ReadRange(file, layout.pixelOffset, std::uint64_t{layout.pixelOffset} + layout.pixelBytes, pixels))
             return Fail(DibOpenFailedMessage(path));
         return ConvertDibPixels(layout, pixels.data());
     } catch (const std::bad_alloc&) {

@@ -2,11 +2,9 @@
 
 #include <png.h>
 
-#include <cstdio>
-
 namespace morvantis {
 
-bool WritePng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgbTopDown) {
+bool WritePng(std::FILE* file, int width, int height, const std::vector<std::uint8_t>& rgbTopDown) {
     if (width <= 0 || height <= 0 || rgbTopDown.size() < static_cast<std::size_t>(width) * height * 3)
         return false;
     png_image image{};
@@ -14,7 +12,7 @@ bool WritePng(const std::string& path, int width, int height, const std::vector<
     image.width = static_cast<png_uint_32>(width);
     image.height = static_cast<png_uint_32>(height);
     image.format = PNG_FORMAT_RGB;
-    const int ok = png_image_write_to_file(&image, path.c_str(), 0, rgbTopDown.data(), width * 3, nullptr);
+    const int ok = png_image_write_to_stdio(&image, file, 0, rgbTopDown.data(), width * 3, nullptr);
     png_image_free(&image);
     return ok != 0;
 }

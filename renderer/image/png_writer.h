@@ -2,12 +2,13 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <cstdio>
 #include <vector>
 
 namespace morvantis {
 
-// RGB rows, top row first. False when the file cannot be written.
-bool WritePng(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgbTopDown);
+// RGB rows, top row first, written to `file` (which the caller opened and closes). False when the
+// picture is empty or short, or the writing failed.
+bool WritePng(std::FILE* file, int width, int height, const std::vector<std::uint8_t>& rgbTopDown);
 
 }  // namespace morvantis

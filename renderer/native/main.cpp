@@ -1,6 +1,7 @@
 // The native renderer: the scene in a full-screen X11 window, in another program's window (as a
 // screen saver hack), or headless to a PNG file.
 #include "renderer/image/dib_decode.h"
+#include "renderer/native/posix_stop_signals.h"
 #include "renderer/native/shell.h"
 
 #include <unistd.h>
@@ -17,24 +18,23 @@ std::optional<morvantis::RgbImage> ReadAndReport(const std::string& path) {
     return std::move(result.image);
 }
 
-// An installed program finds its pictures at a fixed place relative to itself; one run from
-// the build tree uses the project's own.
+// The pictures lie at a fixed place relative to the program: installed, and in the build folder,
+// which has the same layout. No folder of the build machine is compiled in.
 std::string DefaultTextureDir() {
-    char self[PATH_MAX], installed[PATH_MAX];
+    char self[PATH_MAX], resolved[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0) return MORVANTIS_ASSETS_DIR;
-    const std::string path(self, static_cast<std::size_t>(length));
+    const std::string path(self, length > 0 ? static_cast<std::size_t>(length) : 0);
     const std::string relative = path.substr(0, path.rfind('/') + 1) + MORVANTIS_INSTALLED_TEXTURES;
-    if (!realpath(relative.c_str(), installed)) return MORVANTIS_ASSETS_DIR;
-    return installed;
+    return realpath(relative.c_str(), resolved) ? resolved : relative;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace morvantis;
+    EndByStopSignals();
     const std::string textureDir = DefaultTextureDir();
-    NativeOptions options = ParseNativeOptions(argc, argv, textureDir, std::getenv("XSCREENSAVER_WINDOW"));
+    const NativeOptions options = ParseNativeOptions(argc, argv, textureDir, std::getenv("XSCREENSAVER_WINDOW"));
     if (!options.error.empty()) {
         std::fprintf(stderr, "morvantis: %s\n\n%s", options.error.c_str(), NativeUsage(textureDir).c_str());
         return 2;
@@ -45,10 +45,5 @@ int main(int argc, char** argv) {
     }
     if (!options.snapshotPath.empty()) return RenderSnapshot(options, ReadAndReport);
     if (options.hosted) return RunInHostWindow(options, ReadAndReport);
-    if (RunInX11Window(options, ReadAndReport) != kNoDisplay) return 0;
-    options.snapshotPath = "morvantis-snapshot.png";
-    std::fprintf(stderr, "morvantis: no display; rendering %d frames headless instead\n", options.frames);
-    const int result = RenderSnapshot(options, ReadAndReport);
-    if (result == 0) std::printf("morvantis: saved the last frame as %s\n", options.snapshotPath.c_str());
-    return result;
+    return RunInX11Window(options, ReadAndReport);
 }

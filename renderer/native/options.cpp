@@ -31,12 +31,13 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 bool Is(const std::string& arg, const char* longName) { return arg == longName || arg == longName + 1; }
 
 // Where the picture goes when it is drawn into another program's window: the window named on the
-// command line, or for --root the screen saver's window, else the root window (id 0).
+// command line, or for --root the screen saver's window, else the root window (id 0). A screen
+// saver's settings run the preview as its list's command with --window-id appended
+// ("--root --window-id 0x..."): the named window wins.
 std::string ResolveHostWindow(NativeOptions& options, bool root, const char* windowIdText, const char* screenSaverWindow) {
     if (!root && !windowIdText) return {};
     options.hosted = true;
-    if (root && windowIdText) return "--root and --window-id exclude each other";
-    if (root && (!screenSaverWindow || !*screenSaverWindow)) return {};
+    if (!windowIdText && (!screenSaverWindow || !*screenSaverWindow)) return {};
     const std::string text = windowIdText ? windowIdText : screenSaverWindow;
     if (ParseWindowId(text, options.hostWindow)) return {};
     return std::string(windowIdText ? "--window-id" : "XSCREENSAVER_WINDOW") +
@@ -77,7 +78,8 @@ std::string NativeUsage(const std::string& defaultTextureDir) {
         "  --size WxH         snapshot size in pixels (default 1024x768)\n"
         "  --root             draw into the window named by XSCREENSAVER_WINDOW, or into the\n"
         "                     root window when it is not set (as a screen saver hack)\n"
-        "  --window-id ID     draw into the window ID (0x... or decimal), e.g. a preview\n"
+        "  --window-id ID     draw into the window ID (0x... or decimal), e.g. a preview;\n"
+        "                     it wins over --root\n"
         "  --fps              show the frames per second in the lower left corner\n"
         "  --help             show this text\n"
         "The screen saver's spellings -root, -window-id and -fps are understood too. In another\n"

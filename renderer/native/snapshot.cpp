@@ -1,6 +1,7 @@
 #include "renderer/gl/scene.h"
 #include "renderer/image/png_writer.h"
 #include "renderer/native/offscreen_context.h"
+#include "renderer/native/posix_file_replacement.h"
 #include "renderer/native/shell.h"
 
 #include <cstdio>
@@ -10,6 +11,8 @@ namespace {
 
 Scene scene;
 
+void SayCannotSave(const std::string& why) { std::fprintf(stderr, "morvantis: cannot save the snapshot: %s\n", why.c_str()); }
+
 }  // namespace
 
 TexturePaths TexturePathsIn(const std::string& folder) {
@@ -17,6 +20,12 @@ TexturePaths TexturePathsIn(const std::string& folder) {
 }
 
 int RenderSnapshot(const NativeOptions& options, const ImageReader& read) {
+    // Rendering can take minutes: a destination that cannot be written is found first.
+    const std::string unsaveable = CheckSaveDestination(options.snapshotPath);
+    if (!unsaveable.empty()) {
+        SayCannotSave(unsaveable);
+        return 2;
+    }
     OffscreenContext context(options.width, options.height);
     if (!context.ok()) {
         std::fprintf(stderr, "morvantis: no offscreen rendering context could be made\n");
@@ -29,10 +38,14 @@ int RenderSnapshot(const NativeOptions& options, const ImageReader& read) {
     }
     ResetRenderer(scene.state);
     for (int frame = 0; frame < options.frames; ++frame) DrawFrame(scene);
-    const bool saved = WritePng(options.snapshotPath, options.width, options.height, context.ReadRgbTopDown());
+    const std::vector<std::uint8_t> pixels = context.ReadRgbTopDown();
     ReleaseScene(scene);
+    std::string error;
+    const bool saved = SaveFileWhole(
+        options.snapshotPath,
+        [&](std::FILE* file) { return WritePng(file, options.width, options.height, pixels); }, error);
     if (!saved) {
-        std::fprintf(stderr, "morvantis: cannot write %s\n", options.snapshotPath.c_str());
+        SayCannotSave(error);
         return 2;
     }
     return 0;

@@ -18,17 +18,38 @@ double SteadySeconds() {
 
 }  // namespace
 
+Display* OpenDisplayOrSay() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        std::fprintf(stderr, "morvantis: cannot open the X display \"%s\" (--snapshot FILE renders without one)\n",
+                     XDisplayName(nullptr));
+    return display;
+}
+
+bool OffersGlxOrSay(Display* display) {
+    int errorBase = 0, eventBase = 0;
+    if (glXQueryExtension(display, &errorBase, &eventBase)) return true;
+    std::fprintf(stderr, "morvantis: the X display \"%s\" offers no OpenGL (it has no GLX extension)\n",
+                 DisplayString(display));
+    return false;
+}
+
 bool GlxScene::MakeCurrent(XVisualInfo* visual) {
     int doubleBuffered = 0;
     glXGetConfig(display_, visual, GLX_DOUBLEBUFFER, &doubleBuffered);
     doubleBuffered_ = doubleBuffered != 0;
     context_ = glXCreateContext(display_, visual, nullptr, True);
-    return context_ && glXMakeCurrent(display_, window_, context_);
+    if (context_ && glXMakeCurrent(display_, window_, context_)) return true;
+    std::fprintf(stderr, "morvantis: no OpenGL context for window 0x%lx\n", window_);
+    return false;
 }
 
 bool GlxScene::Start(const NativeOptions& options, const ImageReader& read, int width, int height) {
     Resize(width, height);
-    if (!SetupScene(scene, read, TexturePathsIn(options.textureDir))) return false;
+    if (!SetupScene(scene, read, TexturePathsIn(options.textureDir))) {
+        std::fprintf(stderr, "morvantis: no texture could be read from %s\n", options.textureDir.c_str());
+        return false;
+    }
     ResetRenderer(scene.state);
     if (options.showFps && !overlay_.Open(display_))
         std::fprintf(stderr, "morvantis: no X font for the frames-per-second line\n");

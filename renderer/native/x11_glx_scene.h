@@ -13,6 +13,12 @@
 
 namespace morvantis {
 
+// The display named by DISPLAY; null, with the reason on stderr, when it cannot be opened.
+Display* OpenDisplayOrSay();
+// Whether the display offers OpenGL at all (the GLX extension); says so on stderr when not.
+bool OffersGlxOrSay(Display* display);
+
+// Each step says on stderr why it failed.
 class GlxScene {
 public:
     GlxScene(Display* display, Window window) : display_(display), window_(window) {}
@@ -22,7 +28,8 @@ public:
 
     // A context for the window's visual, made current.
     bool MakeCurrent(XVisualInfo* visual);
-    // Textures, fixed GL state, projection and the first grid; false when no texture was read.
+    // Textures, fixed GL state, projection and the first grid; false when no texture was read
+    // (a file that exists but is no picture has had the reader's message already).
     bool Start(const NativeOptions& options, const ImageReader& read, int width, int height);
     void Resize(int width, int height);
     // Draws one frame (the animation advances with it) and shows it.

@@ -1,7 +1,7 @@
 // The native renderer in a window another program made: a screen saver's window (--root) or the
 // small preview of its settings (--window-id). The window is left as it was found: no display
-// mode, no input, no cursor. The picture follows the window's size; the program ends with 0 on
-// SIGTERM or SIGINT, or when the window is destroyed under it.
+// mode, no input, no cursor. The picture follows the window's size; the program ends with 0 when
+// the window is destroyed under it (SIGTERM and SIGINT end it by the signal).
 #include "renderer/native/shell.h"
 #include "renderer/native/x11_frame_pacing.h"
 #include "renderer/native/x11_glx_scene.h"
@@ -9,35 +9,21 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <cstdio>
 
 namespace morvantis {
 namespace {
 
 // What the X error handler learnt. Drawing into a window destroyed under us fails later, with
-// BadWindow or BadDrawable (or a GLX error) naming that window: that is an end, not a crash.
+// BadWindow or BadDrawable (or a GLX error) naming that window: that is an end, not a crash. Once
+// the window is known to be gone, what fails after it (the driver's graphics contexts, the
+// teardown) is part of that end and is not reported either.
 Window hostWindow = 0;
 bool windowGone = false;
 bool otherXError = false;
 
-// A frame can take longer than the 100 ms a screen saver gives its hack to end, and nothing
-// here outlives the process (no display mode, no cursor; the server frees the context with the
-// connection): so the stop signal ends the process at once, with 0.
-void EndAtOnce(int) { _exit(0); }
-
-void EndOnStopSignals() {
-    struct sigaction action {};
-    action.sa_handler = EndAtOnce;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-}
-
 int NoteXError(Display* display, XErrorEvent* error) {
-    if (error->resourceid == hostWindow) {
+    if (windowGone || error->resourceid == hostWindow) {
         windowGone = true;
         return 0;
     }
@@ -106,6 +92,11 @@ int DrawUntilStopped(Display* display, const NativeOptions& options, const Image
         std::fprintf(stderr, "morvantis: there is no window 0x%lx on this display\n", hostWindow);
         return 1;
     }
+    if (attributes.c_class == InputOnly) {
+        std::fprintf(stderr, "morvantis: window 0x%lx is an input-only window: nothing can be drawn in it\n",
+                     hostWindow);
+        return 1;
+    }
     XVisualInfo* visual = GlVisualOf(display, attributes);
     if (!visual) {
         std::fprintf(stderr, "morvantis: window 0x%lx has visual 0x%lx, which OpenGL cannot draw with\n", hostWindow,
@@ -115,14 +106,7 @@ int DrawUntilStopped(Display* display, const NativeOptions& options, const Image
     GlxScene scene(display, hostWindow);
     const bool current = scene.MakeCurrent(visual);
     XFree(visual);
-    if (!current) {
-        std::fprintf(stderr, "morvantis: no OpenGL context for window 0x%lx\n", hostWindow);
-        return 1;
-    }
-    if (!scene.Start(options, read, attributes.width, attributes.height)) {
-        std::fprintf(stderr, "morvantis: no texture could be read from %s\n", options.textureDir.c_str());
-        return 1;
-    }
+    if (!current || !scene.Start(options, read, attributes.width, attributes.height)) return 1;
     RunFrames(display, scene, attributes.map_state != IsUnmapped);
     return otherXError ? 1 : 0;
 }
@@ -130,14 +114,10 @@ int DrawUntilStopped(Display* display, const NativeOptions& options, const Image
 }  // namespace
 
 int RunInHostWindow(const NativeOptions& options, const ImageReader& read) {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "morvantis: cannot open the X display \"%s\"\n", XDisplayName(nullptr));
-        return 1;
-    }
-    EndOnStopSignals();
+    Display* display = OpenDisplayOrSay();
+    if (!display) return 1;
     XSetErrorHandler(NoteXError);
-    const int result = DrawUntilStopped(display, options, read);
+    const int result = OffersGlxOrSay(display) ? DrawUntilStopped(display, options, read) : 1;
     XCloseDisplay(display);
     return result;
 }

@@ -1,6 +1,6 @@
 // The native renderer in a full-screen window of its own: Escape or the window manager's close
-// request ends it. The scene is drawn in a child window over the primary monitor; the rest of
-// the screen stays black.
+// request ends it with 0; when it cannot run at all it says why and ends with 1. The scene is drawn
+// in a child window over the primary monitor; the rest of the screen stays black.
 #include "renderer/native/shell.h"
 #include "renderer/native/x11_frame_pacing.h"
 #include "renderer/native/x11_glx_scene.h"
@@ -9,6 +9,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
+
+#include <cstdio>
 
 namespace morvantis {
 namespace {
@@ -57,7 +59,10 @@ bool OpenWindow(X11Window& w, int& width, int& height) {
     height = DisplayHeight(w.display, screen);
     int attributes[] = {GLX_RGBA, GLX_DOUBLEBUFFER, GLX_DEPTH_SIZE, 16, None};
     w.visual = glXChooseVisual(w.display, screen, attributes);
-    if (!w.visual) return false;
+    if (!w.visual) {
+        std::fprintf(stderr, "morvantis: the X display offers no double-buffered OpenGL visual with a depth buffer\n");
+        return false;
+    }
     const Window root = RootWindow(w.display, screen);
     XSetWindowAttributes set{};
     set.colormap = XCreateColormap(w.display, root, w.visual->visual, AllocNone);
@@ -134,16 +139,18 @@ void RunFrames(X11Window& w, GlxScene& scene) {
 
 int RunInX11Window(const NativeOptions& options, const ImageReader& read) {
     X11Window w;
-    w.display = XOpenDisplay(nullptr);
-    if (!w.display) return kNoDisplay;
+    w.display = OpenDisplayOrSay();
+    if (!w.display) return 1;
     int width = 0, height = 0;
-    if (OpenWindow(w, width, height)) {
+    bool started = false;
+    if (OffersGlxOrSay(w.display) && OpenWindow(w, width, height)) {
         GlxScene scene(w.display, w.sceneWindow);
-        if (scene.MakeCurrent(w.visual) && scene.Start(options, read, width, height)) RunFrames(w, scene);
+        started = scene.MakeCurrent(w.visual) && scene.Start(options, read, width, height);
+        if (started) RunFrames(w, scene);
     }
     CloseWindow(w);
     XCloseDisplay(w.display);
-    return 0;
+    return started ? 0 : 1;
 }
 
 }  // namespace morvantis

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The hack run by the real xscreensaver daemon, installed as `cmake --install` installs it and
-# listed as a user lists it. Activated, the daemon starts it with XSCREENSAVER_WINDOW set and the
-# screen shows the scene; deactivated, it is gone within a second. The daemon refuses to run hacks
-# as root, so as root the daemon runs as an unprivileged user made for this.
+# The hack run by the real xscreensaver, installed as `cmake --install` installs it and listed as
+# a user lists it. Activated, the daemon starts it with XSCREENSAVER_WINDOW set and the screen
+# shows the scene; deactivated, it is gone within a second. xscreensaver-settings shows it in its
+# live preview (the list's command with --window-id appended), and closing the settings ends it.
+# The daemon refuses to run hacks as root, so as root both run as an unprivileged user made for
+# this.
 # Usage: daemon_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -65,3 +67,20 @@ poll=0.5 wait_until 20 shows_scene root || fail "no scene on the screen (lit $(l
 
 saver_command -deactivate || fail "xscreensaver-command -deactivate failed"
 wait_until 1 gone "$pid" || fail "the hack still runs a second after the daemon was deactivated"
+
+# The preview pane of the settings, drawn by the hack it started for it.
+"${as_user[@]}" env HOME="$home" DISPLAY="$DISPLAY" xscreensaver-settings >"$home/settings.log" 2>&1 &
+cleanups+=("kill $!")
+window_named() { xwininfo -root -tree | awk -v name="\"$1\":" '$2 == name || index($0, name) { print $1; exit }'; }
+# The hack started with "--root --window-id <the pane>".
+previewing() {
+  window=$(window_named "XScreenSaver Settings Preview") && [ -n "$window" ] && pid=$(hack_pid) || return 1
+  local args
+  args=$(tr '\0' ' ' <"/proc/$pid/cmdline")
+  [[ $args =~ --root\ --window-id\ (0x[0-9A-Fa-f]+) ]] && [ $((BASH_REMATCH[1])) -eq $((window)) ]
+}
+wait_until 30 previewing || { cat "$home/settings.log" >&2; fail_with_log "xscreensaver-settings did not start the hack in its preview"; }
+poll=0.5 wait_until 20 shows_scene "$window" || fail "no scene in the settings' preview (lit $(lit_fraction "$scratch/shot.png"))"
+
+"$build/tests/xscreensaver/window_command" close "$(window_named "XScreenSaver: Morvantis Settings")"
+wait_until 10 gone "$pid" || fail "the hack still runs after the settings were closed"

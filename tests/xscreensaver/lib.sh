@@ -16,11 +16,11 @@ fail() {
   exit 1
 }
 
-# start_xvfb [DEPTH]: a display of our own (the daemon grabs its screen, and parallel tests must
-# not see each other), 24 bits deep unless told otherwise.
+# start_xvfb [DEPTH [XVFB_OPTION...]]: a display of our own (the daemon grabs its screen, and
+# parallel tests must not see each other), 24 bits deep unless told otherwise.
 start_xvfb() {
   rm -f "$scratch/display"
-  Xvfb -displayfd 3 -screen 0 "1024x768x${1:-24}" -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "1024x768x${1:-24}" -nolisten tcp "${@:2}" 3>"$scratch/display" >/dev/null 2>&1 &
   cleanups+=("kill $!; wait $!")
   wait_until 20 test -s "$scratch/display" || fail "Xvfb did not start"
   export DISPLAY=":$(cat "$scratch/display")"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The native program in a window of its own: full screen, showing the scene, and ended with 0 by
-# Escape or by the window manager's close request. Without textures it ends at once with 0.
+# Escape or by the window manager's close request. Without textures, without OpenGL on the display
+# or without a display it says why and ends with 1.
 # Usage: own_window_test.sh PROGRAM TEXTURE_DIR RENDERER_COMMAND
 set -euo pipefail
 program=$1 textures=$2 command=$3
@@ -26,6 +27,13 @@ for ending in escape close; do
   [ "$status" -eq 0 ] || fail "$ending: it ended with $status"
 done
 
-status=0
-timeout 20 "$program" --textures "$scratch/none" || status=$?
-[ "$status" -eq 0 ] || fail "without textures: status $status"
+# cannot_run WHAT MESSAGE ARGS...: the program, given ARGS, ends with 1 and says MESSAGE.
+cannot_run() {
+  local status=0
+  timeout 20 "$program" "${@:3}" 2>"$scratch/stderr" || status=$?
+  [ "$status" -eq 1 ] && grep -q "$2" "$scratch/stderr" || fail "$1: status $status, $(cat "$scratch/stderr")"
+}
+cannot_run "without textures" "no texture could be read from $scratch/none" --textures "$scratch/none"
+DISPLAY=:9999 cannot_run "without a display" 'cannot open the X display ":9999"' --textures "$textures"
+start_xvfb 8  # Xvfb offers no GLX with colour-mapped visuals only
+cannot_run "without OpenGL" "offers no OpenGL" --textures "$textures"
