@@ -30,4 +30,4 @@ cmake --build --preset windows -j "$jobs"
 scripts/run-windows-tests.sh -j "$jobs"
 
 echo "== The Windows programs, zip and installer built again elsewhere: the same bytes"
-MORVANTIS_JOBS="$jobs" bash tests/reproducible/windows.sh build/windows
+MORVANTIS_JOBS="$jobs" bash tests/reproducible/windows_programs_test.sh build/windows
