@@ -18,9 +18,12 @@ fail() {
 
 # start_xvfb [DEPTH [XVFB_OPTION...]]: a display of our own (the daemon grabs its screen, and
 # parallel tests must not see each other), 24 bits deep unless told otherwise.
+# -noreset: a server looking for a free display removes the socket files of the busy ones it
+# tries, and a server that resets after its last client finds its file gone and closes its
+# listeners: the next client of a parallel test then finds no display at all.
 start_xvfb() {
   rm -f "$scratch/display"
-  Xvfb -displayfd 3 -screen 0 "1024x768x${1:-24}" -nolisten tcp "${@:2}" 3>"$scratch/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 "1024x768x${1:-24}" -nolisten tcp "${@:2}" 3>"$scratch/display" >/dev/null 2>&1 &
   cleanups+=("kill $!; wait $!")
   wait_until 20 test -s "$scratch/display" || fail "Xvfb did not start"
   export DISPLAY=":$(cat "$scratch/display")"
