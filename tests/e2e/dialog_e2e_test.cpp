@@ -20,16 +20,10 @@ namespace {
 
 using host::SettingsDialog;
 
-void ExpectClosed(HWND window) {
-    for (int i = 0; i < 100 && IsWindow(window); ++i) Sleep(50);
-    EXPECT_FALSE(IsWindow(window));
-}
-
 // Types a name into the open file-open dialog and presses OK, or Cancel for no name.
 void AnswerFileDialog(const MessageBoxSeen& open, const wchar_t* name) {
     if (name) SetDlgItemTextW(open.window, edt1, name), SetDlgItemTextW(open.window, cmb13, name);
-    PostMessageW(open.window, WM_COMMAND, name ? IDOK : IDCANCEL, 0);
-    ExpectClosed(open.window);
+    DismissMessageBox(open.window, name ? IDOK : IDCANCEL);
 }
 
 TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder) {
@@ -47,7 +41,7 @@ TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder)
     WriteSettingsFile(folder, settings("1", musicBytes + "\\old.mp3"));  // the file dialog starts in its folder
 
     RunningProgram configure = RunningProgram::Start(HostPath(folder), "/c:1234");
-    HWND dialog = WaitForShownWindow(u8"<モルヴァンティス>", kStartTime);
+    HWND dialog = WaitForWindow(u8"<モルヴァンティス>", kStartTime);
     ASSERT_NE(dialog, nullptr);
     RunningProgram second = RunningProgram::Start(HostPath(folder), "/s");
     EXPECT_EQ(second.WaitForExit(kEndTime), std::optional<DWORD>(0)) << "a saver start is turned away";
@@ -71,7 +65,6 @@ TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder)
         EXPECT_EQ(refused->text, host::dialog::kUnstorableFileText);
         EXPECT_EQ(refused->caption, u8"モルヴァンティス (ScreenSaver)");
         DismissMessageBox(refused->window);
-        ExpectClosed(refused->window);
     }
     Click(GetDlgItem(dialog, SettingsDialog::kSetButtonId));
     ASSERT_EQ(configure.WaitForExit(kEndTime), std::optional<DWORD>(0)) << "the program ends with the dialog";

@@ -24,26 +24,6 @@ std::uint32_t BmpWidth(const fs::path& file) {
     return header[18] | header[19] << 8 | header[20] << 16 | header[21] << 24;
 }
 
-// A window of the test's own, standing in for the little monitor of the Display Properties.
-struct Monitor {
-    Monitor(int width, int height) {
-        WNDCLASSW c{};
-        c.lpfnWndProc = DefWindowProcW;
-        c.lpszClassName = L"MorvantisTestMonitor";
-        RegisterClassW(&c);
-        window = CreateWindowExW(0, c.lpszClassName, L"monitor", WS_POPUP | WS_VISIBLE, 10, 10, width, height,
-                                 nullptr, nullptr, nullptr, nullptr);
-    }
-    ~Monitor() { DestroyWindow(window); }
-    std::string Handle() const { return std::to_string(reinterpret_cast<UINT_PTR>(window)); }
-    HWND window;
-};
-
-void PumpMessages(DWORD milliseconds) {
-    for (const ULONGLONG end = GetTickCount64() + milliseconds; GetTickCount64() < end; Sleep(10))
-        for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
-}
-
 // A music file made beside the host: its path below the host's folder in UTF-8 and as the
 // settings file holds it.
 struct MusicFile {
@@ -90,7 +70,7 @@ TEST(SaverHost, RunModeWritesTheTexturesPlaysTheMp3AndTurnsOtherStartsAway) {
         EXPECT_EQ(BmpWidth(kTextureFolder / "Morvantis1.bmp"), 128u);
         EXPECT_EQ(BmpWidth(kTextureFolder / "Morvantis2.bmp"), 256u);
         const Monitor monitor(152, 112);  // a real window, which a preview would take
-        for (const std::string& line : {std::string("/s"), std::string("/c"), "/p " + monitor.Handle()}) {
+        for (const std::string& line : {std::string("/s"), std::string("/c"), monitor.PreviewLine()}) {
             RunningProgram second = RunningProgram::Start(HostPath(folder), line);
             EXPECT_EQ(second.WaitForExit(kEndTime), std::optional<DWORD>(0)) << line;
         }
@@ -157,22 +137,20 @@ TEST(SaverHost, PreviewEmbedsItselfInTheGivenWindowAndEndsWithIt) {
     const fs::path folder = InstallSaver("preview");
     for (int width : {152, 2500}) {  // 2500 pixels is more than 32767 twips
         auto monitor = std::make_unique<Monitor>(width, 112);
-        RunningProgram host = RunningProgram::Start(HostPath(folder), "/p " + monitor->Handle());
+        RunningProgram host = RunningProgram::Start(HostPath(folder), monitor->PreviewLine());
         HWND preview = nullptr;
         RECT rect{};
         // The host sizes its window right after making it a child: give it that moment.
-        for (int i = 0; i < 500 && rect.right - rect.left != width; ++i) {
-            PumpMessages(20);
+        WaitUntil(kStartTime, [&] {
             preview = FindWindowExW(monitor->window, nullptr, nullptr, L"Preview Window");
-            if (preview) GetWindowRect(preview, &rect);
-        }
+            return preview && GetWindowRect(preview, &rect) && rect.right - rect.left == width;
+        });
         ASSERT_NE(preview, nullptr) << width;
         EXPECT_TRUE(GetWindowLongW(preview, GWL_STYLE) & WS_CHILD);
         EXPECT_EQ(rect.right - rect.left, width);
         EXPECT_EQ(rect.bottom - rect.top, 112);
         EXPECT_TRUE(host.Running());
         monitor.reset();
-        PumpMessages(100);
         EXPECT_EQ(host.WaitForExit(kEndTime), std::optional<DWORD>(0)) << width;
     }
     RunningProgram nowhere = RunningProgram::Start(HostPath(folder), "/p 4294967295");  // names no window
