@@ -9,7 +9,6 @@
 
 #include <dlgs.h>
 
-#include <fstream>
 #include <utility>
 
 #include "host/dialog/settings_dialog.h"
@@ -34,11 +33,11 @@ TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder)
     const fs::path music = (folder / fs::u8path(u8"曲 " + tick)).make_preferred();
     const std::string musicBytes = fs::path(folder).make_preferred().string() + "\\\x8B\xC8 " + tick;
     fs::create_directories(music);
-    for (const char* name : {"old.mp3", "my song.mp3", u8"café.mp3"}) std::ofstream(music / fs::u8path(name)).close();
+    for (const char* name : {"old.mp3", "my song.mp3", u8"café.mp3"}) WriteBytes(music / fs::u8path(name), "");
     auto settings = [](const char* kind, const std::string& file) {
         return "[Section]\r\n" + kKindKey + "=" + kind + "\r\n" + kRepeatKey + "=0\r\n" + kFileKey + "=" + file + "\r\n";
     };
-    WriteSettingsFile(folder, settings("1", musicBytes + "\\old.mp3"));  // the file dialog starts in its folder
+    WriteBytes(SettingsFile(folder), settings("1", musicBytes + "\\old.mp3"));  // the file dialog starts in its folder
 
     RunningProgram configure = RunningProgram::Start(HostPath(folder), "/c:1234");
     HWND dialog = WaitForWindow(u8"<モルヴァンティス>", kStartTime);
@@ -69,7 +68,7 @@ TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder)
     Click(GetDlgItem(dialog, SettingsDialog::kSetButtonId));
     ASSERT_EQ(configure.WaitForExit(kEndTime), std::optional<DWORD>(0)) << "the program ends with the dialog";
     // The bytes a Japanese system writes, whatever this one's code page; what a saver run then plays.
-    EXPECT_EQ(ReadSettingsFile(folder), settings("2", musicBytes + "\\my song.mp3"));
+    EXPECT_EQ(ReadBytes(SettingsFile(folder)), settings("2", musicBytes + "\\my song.mp3"));
 }
 
 }  // namespace
