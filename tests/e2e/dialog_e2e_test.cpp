@@ -9,7 +9,6 @@
 
 #include <dlgs.h>
 
-#include <fstream>
 #include <utility>
 
 #include "host/dialog/settings_dialog.h"
@@ -20,16 +19,10 @@ namespace {
 
 using host::SettingsDialog;
 
-void ExpectClosed(HWND window) {
-    for (int i = 0; i < 100 && IsWindow(window); ++i) Sleep(50);
-    EXPECT_FALSE(IsWindow(window));
-}
-
 // Types a name into the open file-open dialog and presses OK, or Cancel for no name.
 void AnswerFileDialog(const MessageBoxSeen& open, const wchar_t* name) {
     if (name) SetDlgItemTextW(open.window, edt1, name), SetDlgItemTextW(open.window, cmb13, name);
-    PostMessageW(open.window, WM_COMMAND, name ? IDOK : IDCANCEL, 0);
-    ExpectClosed(open.window);
+    DismissMessageBox(open.window, name ? IDOK : IDCANCEL);
 }
 
 TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder) {
@@ -40,14 +33,14 @@ TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder)
     const fs::path music = (folder / fs::u8path(u8"曲 " + tick)).make_preferred();
     const std::string musicBytes = fs::path(folder).make_preferred().string() + "\\\x8B\xC8 " + tick;
     fs::create_directories(music);
-    for (const char* name : {"old.mp3", "my song.mp3", u8"café.mp3"}) std::ofstream(music / fs::u8path(name)).close();
+    for (const char* name : {"old.mp3", "my song.mp3", u8"café.mp3"}) WriteBytes(music / fs::u8path(name), "");
     auto settings = [](const char* kind, const std::string& file) {
         return "[Section]\r\n" + kKindKey + "=" + kind + "\r\n" + kRepeatKey + "=0\r\n" + kFileKey + "=" + file + "\r\n";
     };
-    WriteSettingsFile(folder, settings("1", musicBytes + "\\old.mp3"));  // the file dialog starts in its folder
+    WriteBytes(SettingsFile(folder), settings("1", musicBytes + "\\old.mp3"));  // the file dialog starts in its folder
 
     RunningProgram configure = RunningProgram::Start(HostPath(folder), "/c:1234");
-    HWND dialog = WaitForShownWindow(u8"<モルヴァンティス>", kStartTime);
+    HWND dialog = WaitForWindow(u8"<モルヴァンティス>", kStartTime);
     ASSERT_NE(dialog, nullptr);
     RunningProgram second = RunningProgram::Start(HostPath(folder), "/s");
     EXPECT_EQ(second.WaitForExit(kEndTime), std::optional<DWORD>(0)) << "a saver start is turned away";
@@ -71,12 +64,11 @@ TEST(SaverDialog, ConfigureModeTurnsASaverAwayAndStoresTheFileChosenInItsFolder)
         EXPECT_EQ(refused->text, host::dialog::kUnstorableFileText);
         EXPECT_EQ(refused->caption, u8"モルヴァンティス (ScreenSaver)");
         DismissMessageBox(refused->window);
-        ExpectClosed(refused->window);
     }
     Click(GetDlgItem(dialog, SettingsDialog::kSetButtonId));
     ASSERT_EQ(configure.WaitForExit(kEndTime), std::optional<DWORD>(0)) << "the program ends with the dialog";
     // The bytes a Japanese system writes, whatever this one's code page; what a saver run then plays.
-    EXPECT_EQ(ReadSettingsFile(folder), settings("2", musicBytes + "\\my song.mp3"));
+    EXPECT_EQ(ReadBytes(SettingsFile(folder)), settings("2", musicBytes + "\\my song.mp3"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 add_library(morvantis_saver_install STATIC saver_install.cpp mci_trace.cpp)
 target_link_libraries(morvantis_saver_install PUBLIC morvantis_e2e_driver)
 target_compile_definitions(morvantis_saver_install PRIVATE
+  MORVANTIS_SOURCE_DIR="Z:${PROJECT_SOURCE_DIR}"
   MORVANTIS_HOST_PATH="Z:$<TARGET_FILE:saver_host>"
   MORVANTIS_RENDERER_PATH="Z:$<TARGET_FILE:renderer_win32>")
 

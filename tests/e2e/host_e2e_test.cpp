@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -16,33 +14,7 @@ namespace morvantis::e2e {
 namespace {
 
 using Commands = std::vector<std::string>;
-const MciTrace kTrace(fs::u8path(MORVANTIS_MCI_TRACE));
-
-std::uint32_t BmpWidth(const fs::path& file) {
-    unsigned char header[22] = {};
-    std::ifstream(file, std::ios::binary).read(reinterpret_cast<char*>(header), sizeof header);
-    return header[18] | header[19] << 8 | header[20] << 16 | header[21] << 24;
-}
-
-// A window of the test's own, standing in for the little monitor of the Display Properties.
-struct Monitor {
-    Monitor(int width, int height) {
-        WNDCLASSW c{};
-        c.lpfnWndProc = DefWindowProcW;
-        c.lpszClassName = L"MorvantisTestMonitor";
-        RegisterClassW(&c);
-        window = CreateWindowExW(0, c.lpszClassName, L"monitor", WS_POPUP | WS_VISIBLE, 10, 10, width, height,
-                                 nullptr, nullptr, nullptr, nullptr);
-    }
-    ~Monitor() { DestroyWindow(window); }
-    std::string Handle() const { return std::to_string(reinterpret_cast<UINT_PTR>(window)); }
-    HWND window;
-};
-
-void PumpMessages(DWORD milliseconds) {
-    for (const ULONGLONG end = GetTickCount64() + milliseconds; GetTickCount64() < end; Sleep(10))
-        for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
-}
+const fs::path kTrace = fs::u8path(MORVANTIS_MCI_TRACE);
 
 // A music file made beside the host: its path below the host's folder in UTF-8 and as the
 // settings file holds it.
@@ -53,21 +25,20 @@ struct MusicFile {
 
 // A saver run with the music settings `kind` and `file`, written as the bytes a Japanese system
 // writes: `during` runs while the renderer's window is up, then Escape ends the renderer and the
-// host must follow within about one 500 ms watch. The MCI commands sent meanwhile, in order,
-// without those that Wine adds (it opens the device before each command: "open ... wait").
-Commands RunSession(const std::string& name, const char* arguments, const char* kind, const MusicFile& file,
-                    const std::function<void(HWND renderer, const fs::path& folder)>& during) {
+// host must follow within about one 500 ms watch. The MCI trace written meanwhile.
+std::string RunSession(const std::string& name, const char* arguments, const char* kind, const MusicFile& file,
+                       const std::function<void(HWND renderer, const fs::path& folder)>& during) {
     fs::remove_all(kTextureFolder);
     const fs::path folder = InstallSaver(name);
     std::string settings = "[Section]\r\n" + kKindKey + "=" + kind + "\r\n";
     if (!file.utf8.empty()) {
         const fs::path music = folder / fs::u8path(file.utf8);
         fs::create_directories(music.parent_path());
-        std::ofstream(music, std::ios::binary) << file.content;
+        WriteBytes(music, file.content);
         settings += kFileKey + "=" + fs::path(folder).make_preferred().string() + "\\" + file.shiftJis + "\r\n";
     }
-    WriteSettingsFile(folder, settings);
-    const std::uintmax_t before = kTrace.Size();
+    WriteBytes(SettingsFile(folder), settings);
+    const std::uintmax_t before = fs::file_size(kTrace);
     RunningProgram host = RunningProgram::Start(HostPath(folder), arguments);
     HWND renderer = WaitForWindow("Morvantis_VC", kStartTime);
     EXPECT_NE(renderer, nullptr) << name;
@@ -76,26 +47,23 @@ Commands RunSession(const std::string& name, const char* arguments, const char* 
     PostMessageW(renderer, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(WaitForNoWindow("Morvantis_VC", kEndTime)) << name;
     EXPECT_EQ(host.WaitForExit(1500), std::optional<DWORD>(0)) << name;
-    Commands sent = kTrace.CommandsSince(before);
-    auto addedByWine = [](const std::string& c) { return c.size() > 5 && c.substr(c.size() - 5) == " wait"; };
-    sent.erase(std::remove_if(sent.begin(), sent.end(), addedByWine), sent.end());
-    return sent;
+    return ReadBytes(kTrace, before);
 }
 
 // The music's folder has a Japanese name: the whole path reaches MCI also where the system's
 // code page has no kanji.
 TEST(SaverHost, RunModeWritesTheTexturesPlaysTheMp3AndTurnsOtherStartsAway) {
     const MusicFile song{u8"音楽\\my song.MP3", "\x89\xB9\x8A\x79\\my song.MP3"};
-    const Commands sent = RunSession("run", "/s", "2", song, [](HWND, const fs::path& folder) {
-        EXPECT_EQ(BmpWidth(kTextureFolder / "Morvantis1.bmp"), 128u);
-        EXPECT_EQ(BmpWidth(kTextureFolder / "Morvantis2.bmp"), 256u);
+    const Commands sent = MciCommandsIn(RunSession("run", "/s", "2", song, [](HWND, const fs::path& folder) {
+        for (const char* name : {"Morvantis1.bmp", "Morvantis2.bmp"})  // the pictures the host carries
+            EXPECT_TRUE(ReadBytes(kTextureFolder / name) == ReadBytes(kAssets / name)) << name;
         const Monitor monitor(152, 112);  // a real window, which a preview would take
-        for (const std::string& line : {std::string("/s"), std::string("/c"), "/p " + monitor.Handle()}) {
+        for (const std::string& line : {std::string("/s"), std::string("/c"), monitor.PreviewLine()}) {
             RunningProgram second = RunningProgram::Start(HostPath(folder), line);
             EXPECT_EQ(second.WaitForExit(kEndTime), std::optional<DWORD>(0)) << line;
         }
         Sleep(1100);  // at least one tick of the MP3 watch
-    });
+    }));
     // One watch tick at least, at its end the stop and close.
     ASSERT_GE(sent.size(), 6u) << ::testing::PrintToString(sent);
     EXPECT_EQ(Commands(sent.begin(), sent.begin() + 4),
@@ -120,22 +88,21 @@ std::string SilentWav() {
 // locale's code page: Wine's PlaySoundW opens the file through the system's code page (a
 // Wine fault; Windows opens any name), so a Japanese name fails there under 1252.
 TEST(SaverHost, RunModeLoopsTheWavUntilTheEnd) {
-    const std::uintmax_t before = kTrace.Size();
     const MusicFile wav{"wave\\theme.Wav", "wave\\theme.Wav", SilentWav()};
-    const Commands sent = RunSession("wav", "/s", "2", wav, [](HWND, const fs::path&) { Sleep(1200); });
-    EXPECT_EQ(sent, Commands{});  // no MCI
-    EXPECT_EQ(kTrace.SoundsEndedSince(before), Commands{"ok C:\\morvantis-e2e\\wav\\wave\\theme.Wav"});
+    const std::string trace = RunSession("wav", "/s", "2", wav, [](HWND, const fs::path&) { Sleep(1200); });
+    EXPECT_EQ(MciCommandsIn(trace), Commands{});  // no MCI
+    EXPECT_EQ(SoundsEndedIn(trace), Commands{"ok C:\\morvantis-e2e\\wav\\wave\\theme.Wav"});
 }
 
 TEST(SaverHost, AnEmptyCommandLineRunsTheSaverWhichEndsWithARendererKilledFromOutside) {
-    const Commands sent = RunSession("cd", "", "1", {}, [](HWND renderer, const fs::path&) {
+    const Commands sent = MciCommandsIn(RunSession("cd", "", "1", {}, [](HWND renderer, const fs::path&) {
         Sleep(1000);  // ticks of the CD watch, if it went on
         DWORD id = 0;
         GetWindowThreadProcessId(renderer, &id);
         const HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id);
         EXPECT_TRUE(TerminateProcess(process, 1));
         CloseHandle(process);
-    });
+    }));
     // Without a drive the CD watch gives up at its first tick, and nothing closes the CD.
     EXPECT_EQ(sent, (Commands{"open cdaudio", "set cdaudio time format tmsf", "status cdaudio current track"}));
 }
@@ -157,22 +124,20 @@ TEST(SaverHost, PreviewEmbedsItselfInTheGivenWindowAndEndsWithIt) {
     const fs::path folder = InstallSaver("preview");
     for (int width : {152, 2500}) {  // 2500 pixels is more than 32767 twips
         auto monitor = std::make_unique<Monitor>(width, 112);
-        RunningProgram host = RunningProgram::Start(HostPath(folder), "/p " + monitor->Handle());
+        RunningProgram host = RunningProgram::Start(HostPath(folder), monitor->PreviewLine());
         HWND preview = nullptr;
         RECT rect{};
         // The host sizes its window right after making it a child: give it that moment.
-        for (int i = 0; i < 500 && rect.right - rect.left != width; ++i) {
-            PumpMessages(20);
+        WaitUntil(kStartTime, [&] {
             preview = FindWindowExW(monitor->window, nullptr, nullptr, L"Preview Window");
-            if (preview) GetWindowRect(preview, &rect);
-        }
+            return preview && GetWindowRect(preview, &rect) && rect.right - rect.left == width;
+        });
         ASSERT_NE(preview, nullptr) << width;
         EXPECT_TRUE(GetWindowLongW(preview, GWL_STYLE) & WS_CHILD);
         EXPECT_EQ(rect.right - rect.left, width);
         EXPECT_EQ(rect.bottom - rect.top, 112);
         EXPECT_TRUE(host.Running());
         monitor.reset();
-        PumpMessages(100);
         EXPECT_EQ(host.WaitForExit(kEndTime), std::optional<DWORD>(0)) << width;
     }
     RunningProgram nowhere = RunningProgram::Start(HostPath(folder), "/p 4294967295");  // names no window

@@ -3,16 +3,6 @@
 namespace morvantis::e2e {
 namespace {
 
-template <typename Predicate>
-bool PollFor(DWORD milliseconds, Predicate done) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    for (;;) {
-        if (done()) return true;
-        if (GetTickCount64() >= end) return false;
-        Sleep(20);
-    }
-}
-
 std::string TextOf(HWND window) {
     wchar_t buffer[1024] = {};
     GetWindowTextW(window, buffer, 1024);
@@ -44,7 +34,7 @@ RunningProgram RunningProgram::Start(const std::string& path, const std::string&
 }
 
 std::optional<DWORD> RunningProgram::WaitForExit(DWORD milliseconds) {
-    if (!process_ || WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0) return std::nullopt;
+    if (!process_ || !WaitUntil(milliseconds, [this] { return !Running(); })) return std::nullopt;
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
     return code;
@@ -63,17 +53,14 @@ RunningProgram::~RunningProgram() {
 
 HWND WaitForWindow(const char* title, DWORD milliseconds) {
     HWND window = nullptr;
-    return PollFor(milliseconds, [&] { return (window = FindWindowW(nullptr, Widen(title).c_str())); }) ? window : nullptr;
+    const bool shown = WaitUntil(milliseconds, [&] {
+        return (window = FindWindowW(nullptr, Widen(title).c_str())) && IsWindowVisible(window);
+    });
+    return shown ? window : nullptr;
 }
 
 bool WaitForNoWindow(const char* title, DWORD milliseconds) {
-    return PollFor(milliseconds, [&] { return FindWindowW(nullptr, Widen(title).c_str()) == nullptr; });
-}
-
-HWND WaitForShownWindow(const char* title, DWORD milliseconds) {
-    HWND window = nullptr;
-    const bool shown = PollFor(milliseconds, [&] { return (window = WaitForWindow(title, 0)) && IsWindowVisible(window); });
-    return shown ? window : nullptr;
+    return WaitUntil(milliseconds, [&] { return FindWindowW(nullptr, Widen(title).c_str()) == nullptr; });
 }
 
 void Click(HWND window) {
@@ -89,35 +76,25 @@ std::string ClassNameOf(HWND window) {
 }
 
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds, HWND besides) {
-    // Searched for with the process id and the window to pass over in, the box found out.
-    struct Search {
-        DWORD processId;
-        HWND besides;
-        HWND box;
-    } search{processId, besides, nullptr};
-    auto boxOfProcess = [](HWND window, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner != s->processId || window == s->besides || ClassNameOf(window) != "#32770" || !IsWindowVisible(window))
-            return TRUE;
-        s->box = window;
-        return FALSE;
+    HWND box = nullptr;
+    const auto boxOfProcess = [&] {  // each top-level window of the class in turn
+        while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr))) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(box, &owner);
+            if (owner == processId && box != besides && IsWindowVisible(box)) return true;
+        }
+        return false;
     };
-    if (!PollFor(milliseconds, [&] {
-            EnumWindows(boxOfProcess, reinterpret_cast<LPARAM>(&search));
-            return search.box != nullptr;
-        }))
-        return std::nullopt;
-    MessageBoxSeen seen{search.box, TextOf(search.box), {}};
+    if (!WaitUntil(milliseconds, boxOfProcess)) return std::nullopt;
+    MessageBoxSeen seen{box, TextOf(box), {}};
     // The text of a message box is its static control with the id 0xFFFF.
-    if (HWND text = GetDlgItem(search.box, 0xFFFF)) seen.text = TextOf(text);
+    if (HWND text = GetDlgItem(box, 0xFFFF)) seen.text = TextOf(text);
     return seen;
 }
 
 void DismissMessageBox(HWND box, int button) {
     PostMessageW(box, WM_COMMAND, button, 0);
-    PollFor(10000, [&] { return !IsWindow(box); });
+    WaitUntil(10000, [&] { return !IsWindow(box); });
 }
 
 }  // namespace morvantis::e2e

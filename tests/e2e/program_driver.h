@@ -30,12 +30,22 @@ private:
     DWORD id_ = 0;
 };
 
-// A top-level window with this title (any class), polled for up to `milliseconds`.
+// Polls `done` until it holds, for up to `milliseconds`, handling this thread's window messages
+// meanwhile: a program may wait on a window of the test's own (a preview's parent).
+template <typename Predicate>
+bool WaitUntil(DWORD milliseconds, Predicate done) {
+    for (const ULONGLONG end = GetTickCount64() + milliseconds;; Sleep(20)) {
+        for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+        if (done()) return true;
+        if (GetTickCount64() >= end) return false;
+    }
+}
+
+// A shown top-level window with this title (any class), polled for up to `milliseconds`: a
+// window exists before it is shown.
 HWND WaitForWindow(const char* title, DWORD milliseconds);
 // True when no top-level window has this title within `milliseconds`.
 bool WaitForNoWindow(const char* title, DWORD milliseconds);
-// A shown top-level window with this title: a dialog's window exists before it is shown.
-HWND WaitForShownWindow(const char* title, DWORD milliseconds);
 // A press of the left button inside a window, as the pointer would make it.
 void Click(HWND window);
 std::string ClassNameOf(HWND window);
@@ -50,6 +60,17 @@ struct MessageBoxSeen {
 std::optional<MessageBoxSeen> WaitForMessageBox(DWORD processId, DWORD milliseconds, HWND besides = nullptr);
 // Presses a button of the box and waits until the box is gone, so that a box shown next is a new one.
 void DismissMessageBox(HWND box, int button = IDOK);
+
+// A window of the test's own, standing in for the little monitor of the Display Properties.
+struct Monitor {
+    Monitor(int width, int height)
+        : window(CreateWindowExW(0, L"STATIC", L"monitor", WS_POPUP | WS_VISIBLE, 10, 10, width, height, nullptr,
+                                 nullptr, nullptr, nullptr)) {}
+    ~Monitor() { DestroyWindow(window); }
+    // The command line that starts a preview in it.
+    std::string PreviewLine() const { return "/p " + std::to_string(reinterpret_cast<UINT_PTR>(window)); }
+    HWND window;
+};
 
 // UTF-8 to the UTF-16 of the W functions, and back, as the host converts them: the driver
 // never goes through the system's code page, which differs with the locale the tests run in.

@@ -1,42 +1,24 @@
 // The shipped Windows renderer, run for real under Wine with a display.
 #include "program_driver.h"
+#include "saver_install.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <initializer_list>
 #include <utility>
-#include <vector>
 
 namespace morvantis::e2e {
 namespace {
 
-namespace fs = std::filesystem;
-
-const fs::path kTextureFolder = "C:/n_orvi";
-const fs::path kAssets = fs::path(MORVANTIS_SOURCE_DIR) / "assets";
-constexpr DWORD kStartTime = 20000;  // a fresh Wine prefix may be slow to start a GL program
-constexpr DWORD kEndTime = 10000;
-
-void PutTextures(bool surface, bool sphere) {
+// The texture folder with only these of the carried textures.
+void PutTextures(std::initializer_list<const char*> names) {
+    fs::remove_all(kTextureFolder);
     fs::create_directories(kTextureFolder);
-    fs::remove(kTextureFolder / "Morvantis1.bmp");
-    fs::remove(kTextureFolder / "Morvantis2.bmp");
-    if (surface) fs::copy_file(kAssets / "Morvantis1.bmp", kTextureFolder / "Morvantis1.bmp");
-    if (sphere) fs::copy_file(kAssets / "Morvantis2.bmp", kTextureFolder / "Morvantis2.bmp");
-}
-
-// A carried texture whose header says it is 108 bytes long (a V4 header), which the reader does not take.
-void WriteV4Bmp(const fs::path& path) {
-    std::ifstream in(kAssets / "Morvantis1.bmp", std::ios::binary);
-    std::vector<char> bytes(std::istreambuf_iterator<char>(in), {});
-    bytes.at(14) = 108;
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    for (const char* name : names) fs::copy_file(kAssets / name, kTextureFolder / name);
 }
 
 TEST(RendererProgram, OpensItsWindowAndEndsWithZeroOnEscapeOrClose) {
-    PutTextures(true, true);
+    PutTextures({"Morvantis1.bmp", "Morvantis2.bmp"});
     for (const UINT message : {WM_KEYDOWN, WM_CLOSE}) {
         RunningProgram renderer = RunningProgram::Start(MORVANTIS_RENDERER_PATH);
         HWND window = WaitForWindow("Morvantis_VC", kStartTime);
@@ -54,15 +36,19 @@ TEST(RendererProgram, OpensItsWindowAndEndsWithZeroOnEscapeOrClose) {
 }
 
 TEST(RendererProgram, WithoutTexturesEndsAtOnceWithoutAMessage) {
-    PutTextures(false, false);
+    PutTextures({});
     RunningProgram renderer = RunningProgram::Start(MORVANTIS_RENDERER_PATH);
     EXPECT_EQ(renderer.WaitForExit(kStartTime), std::optional<DWORD>(0));
     EXPECT_EQ(FindWindowW(nullptr, L"Morvantis_VC"), nullptr);
 }
 
 TEST(RendererProgram, RefusesAV4HeaderWithAMessageAndRunsOnWithTheOtherTexture) {
-    PutTextures(false, true);
-    WriteV4Bmp(kTextureFolder / "Morvantis1.bmp");
+    PutTextures({"Morvantis2.bmp"});
+    // The surface texture with a header that says it is 108 bytes long (a V4 header), which the
+    // reader does not take.
+    std::string v4 = ReadBytes(kAssets / "Morvantis1.bmp");
+    v4.at(14) = 108;
+    WriteBytes(kTextureFolder / "Morvantis1.bmp", v4);
     RunningProgram renderer = RunningProgram::Start(MORVANTIS_RENDERER_PATH);
     const std::optional<MessageBoxSeen> box = WaitForMessageBox(renderer.id(), kStartTime);
     ASSERT_TRUE(box.has_value());

@@ -9,9 +9,10 @@ namespace {
 const fs::path kWorkFolder = "C:/morvantis-e2e";
 const char kHostName[] = u8"モルヴァンティス.scr";
 const char kRendererName[] = u8"モルヴァンティス.dll";
-const char kSettingsName[] = u8"モルヴァンティス.ini";
 
 }  // namespace
+
+const fs::path kAssets = fs::u8path(MORVANTIS_SOURCE_DIR) / "assets";
 
 fs::path InstallSaver(const std::string& name, bool withRenderer) {
     const fs::path folder = kWorkFolder / name;
@@ -24,13 +25,14 @@ fs::path InstallSaver(const std::string& name, bool withRenderer) {
 
 std::string HostPath(const fs::path& folder) { return (folder / fs::u8path(kHostName)).u8string(); }
 
-void WriteSettingsFile(const fs::path& folder, const std::string& bytes) {
-    std::ofstream(folder / fs::u8path(kSettingsName), std::ios::binary) << bytes;
-}
+fs::path SettingsFile(const fs::path& folder) { return folder / fs::u8path(u8"モルヴァンティス.ini"); }
 
-std::string ReadSettingsFile(const fs::path& folder) {
-    std::ifstream in(folder / fs::u8path(kSettingsName), std::ios::binary);
+std::string ReadBytes(const fs::path& file, std::uintmax_t offset) {
+    std::ifstream in(file, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(offset));
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
+
+void WriteBytes(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
 
 }  // namespace morvantis::e2e

@@ -68,18 +68,15 @@ TEST(InstalledSaver, DuringASessionNeitherInstallerNorUninstallerChangesAnything
 }
 
 TEST(InstalledSaver, TheUninstallerChangesNothingWhileThePreviewShows) {
-    HWND monitor = CreateWindowExW(0, L"STATIC", L"monitor", WS_POPUP | WS_VISIBLE, 10, 10, 152, 112, nullptr,
-                                   nullptr, nullptr, nullptr);
-    RunningProgram preview =
-        RunningProgram::Start(CurrentScreenSaver(), "/p " + std::to_string(reinterpret_cast<UINT_PTR>(monitor)));
+    const Monitor monitor(152, 112);
+    RunningProgram preview = RunningProgram::Start(CurrentScreenSaver(), monitor.PreviewLine());
     EXPECT_EQ(Uninstaller("/S").WaitForExit(kStartTime), kRefused);
     EXPECT_TRUE(preview.Running());
-    DestroyWindow(monitor);
 }
 
 TEST(InstalledSaver, SetInItsSettingsDialogEndsTheProgramAndTheUninstallerWaitsForIt) {
     RunningProgram configure = RunningProgram::Start(CurrentScreenSaver(), "/c");
-    HWND dialog = WaitForShownWindow(u8"<モルヴァンティス>", kStartTime);
+    HWND dialog = WaitForWindow(u8"<モルヴァンティス>", kStartTime);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Uninstaller("/S").WaitForExit(kStartTime), kRefused);
     Click(GetDlgItem(dialog, host::SettingsDialog::kSetButtonId));
