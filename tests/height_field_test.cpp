@@ -32,9 +32,10 @@ void RunFrames(HeightField& field, int frames) {
 TEST(EscapeKernel, EachFormulaCountsItsStepsUntilTheSquaredSizeReachesFourOrTheLimit) {
     // c, and its count under z^2 + c, z^3 + c and z^4 + c. c = -2: 4 after one step; c = 1: 0, 1, 2.
     // c = -1: z^2 and z^4 cycle 0, -1; z^3 goes 0, -1, -2. c = i: z^2 cycles i, -1+i, -i, -1+i;
-    // z^3 gives i, 0, i; z^4 gives i, 1+i, -4+i.
+    // z^3 gives i, 0, i; z^4 gives i, 1+i, -4+i. Off both axes every term of each formula counts.
     for (const auto& [re, im, counts] : {std::tuple{-2.0, 0.0, std::array{1, 1, 1}}, {0.0, 0.0, {128, 128, 128}},
-                                         {1.0, 0.0, {2, 2, 2}}, {-1.0, 0.0, {128, 2, 128}}, {0.0, 1.0, {128, 128, 3}}})
+                                         {1.0, 0.0, {2, 2, 2}}, {-1.0, 0.0, {128, 2, 128}}, {0.0, 1.0, {128, 128, 3}},
+                                         {0.25, 0.75, {5, 28, 23}}})
         for (int formula = 0; formula < 3; ++formula)
             EXPECT_EQ(CountEscape(re, im, formula, 128), counts[formula]) << re << "+" << im << "i, z^" << formula + 2;
     EXPECT_EQ(CountEscape(0.0, 0.0, 0, 5), 5);
