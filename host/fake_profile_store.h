@@ -1,5 +1,4 @@
-// A ProfileStore held in memory, for tests: files, sections and keys in a map, every write
-// logged in order. Section and key names match without regard to ASCII case, as in the
+// A ProfileStore held in memory, for tests: files, sections and keys in a map. Section and key names match without regard to ASCII case, as in the
 // Windows functions. Values are kept whole (the 255-byte cut of the Windows store is not
 // imitated).
 #pragma once
@@ -8,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "host/settings_store.h"
 #include "host/text_encoding.h"
@@ -17,14 +15,6 @@ namespace morvantis::host {
 
 class FakeProfileStore : public ProfileStore {
 public:
-    struct Write {
-        std::string section, key, value, file;
-        bool operator==(const Write& other) const {
-            return std::tie(section, key, value, file) ==
-                   std::tie(other.section, other.key, other.value, other.file);
-        }
-    };
-
     std::string ReadIni(const std::string& section, const std::string& key,
                         const std::string& file) override {
         return Get(section, key, file).value_or(std::string());
@@ -32,7 +22,6 @@ public:
 
     bool WriteIni(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file) override {
-        writes.push_back({section, key, value, file});
         Set(section, key, value, file);
         return true;
     }
@@ -49,8 +38,6 @@ public:
         if (found == values_.end()) return std::nullopt;
         return found->second;
     }
-
-    std::vector<Write> writes;
 
 private:
     using Key = std::tuple<std::string, std::string, std::string>;

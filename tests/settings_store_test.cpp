@@ -1,5 +1,6 @@
 // The settings rules: defaults, the checks of the music file, the number rule of the two
-// numeric keys, the folder of the file-open dialog and what a save writes.
+// numeric keys and the folder of the file-open dialog. What a save writes is checked on the
+// file's bytes (profile_file_store_test.cpp).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -70,18 +71,6 @@ TEST_F(SettingsStoreTest, NumericKeysReadAsWhole16BitNumbersOrZero) {
         SetFile(kKeyBgmRepeat, value);
         EXPECT_EQ(Fields(Load()), std::make_tuple(number, number, std::string(), kHost)) << "'" << value << "'";
     }
-}
-
-TEST_F(SettingsStoreTest, SaveWritesTheThreeKeysInOrderAndLoadsBack) {
-    const Settings s{2, -3, kSong, "ignored"};
-    SaveSettings(store, kHost, s);
-    const std::vector<FakeProfileStore::Write> expected = {
-        {"Section", "BGM区分", "2", kIni},
-        {"Section", "BGMﾘﾋﾟｰﾄ", "-3", kIni},
-        {"Section", "BGMﾌｧｲﾙ", kSong, kIni},
-    };
-    EXPECT_EQ(store.writes, expected);
-    EXPECT_EQ(Fields(Load()), std::make_tuple(2, -3, kSong, std::string("D:\\曲 集")));
 }
 
 TEST(FolderOf, TakesThePathUpToItsLastSeparator) {
