@@ -68,23 +68,27 @@ TEST(HeightField, GlideAccumulatesInSinglePrecisionAndSnapsToTheNextPreset) {
     EXPECT_EQ(field->passesLeft, 60);
 }
 
-TEST(HeightField, PresetsHoldStillOrBringTheirFormulaAndTheCycleReturnsToTheStart) {
+TEST(HeightField, EachPresetBringsItsFormulaMotionAndGlideOrHoldAndTheCycleReturnsToTheStart) {
+    // Preset by preset: the formula, whether the view holds still, the surface motion.
+    const std::tuple<int, bool, int> presets[kPresetCount] = {
+        {0, false, 10}, {0, false, 10}, {0, false, 10}, {0, false, 10}, {0, false, 10},
+        {0, true, 10},  {0, true, 10},  {1, true, 11},  {2, true, 12},
+    };
     auto field = ResetField();
-    RunFrames(*field, 5 * 120);
-    ASSERT_EQ(field->presetIndex, 5);
-    const Region held = field->viewRegion;
-    for (int pass = 0; pass < 59; ++pass) {
+    for (int preset = 0; preset < kPresetCount; ++preset) {
+        ASSERT_EQ(field->presetIndex, preset);
+        const auto& [formula, holds, motion] = presets[preset];
+        EXPECT_EQ(std::make_pair(field->formulaType, field->motionMode), std::make_pair(formula, motion)) << preset;
+        const Region before = field->viewRegion;
         RunFrames(*field, 2);
-        EXPECT_EQ(field->viewRegion, held);
+        EXPECT_EQ(field->viewRegion == before, holds) << preset;
+        RunFrames(*field, 116);  // 59 passes: a glide is one step short of the next preset
+        const ViewPreset& next = viewPresets[(preset + 1) % kPresetCount];
+        const Region arrival = {next.reMin, next.reMax, next.imMin, next.imMax};
+        for (int i = 0; i < 4 && !holds; ++i)
+            EXPECT_NEAR(field->viewRegion[i] + field->regionStep[i], arrival[i], 1e-5) << preset;
+        RunFrames(*field, 2);
     }
-    RunFrames(*field, 2 * 120 - 118);
-    ASSERT_EQ(field->presetIndex, 7);
-    EXPECT_EQ(std::make_pair(field->formulaType, field->motionMode), std::make_pair(1, 11));
-    RunFrames(*field, 120);
-    ASSERT_EQ(field->presetIndex, 8);
-    EXPECT_EQ(std::make_pair(field->formulaType, field->motionMode), std::make_pair(2, 12));
-    ExpectRegion(field->regionStep, {-0.01666667f, 0.0f, 0.0f, 0.0f});
-    RunFrames(*field, 120);
     EXPECT_EQ(std::make_tuple(field->presetIndex, field->formulaType, field->motionMode), std::make_tuple(0, 0, 10));
     EXPECT_EQ(field->viewRegion, (Region{-2.5f, 1.5f, -1.5f, 1.5f}));
 }
