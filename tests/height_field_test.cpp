@@ -1,6 +1,7 @@
 // The escape-time kernel and the height field's reset, glide and preset cycle. How each pass is
 // spread over two frames and published whole is compared frame by frame with the straightforward
 // version (animation_equivalence_test.cpp), which shares the kernel and the cycle tested here.
+#include "renderer/animation/escape_kernel.h"
 #include "renderer/animation/height_field.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,12 @@ TEST(EscapeKernel, EachFormulaCountsItsStepsUntilTheSquaredSizeReachesFourOrTheL
         for (int formula = 0; formula < 3; ++formula)
             EXPECT_EQ(CountEscape(re, im, formula, 128), counts[formula]) << re << "+" << im << "i, z^" << formula + 2;
     EXPECT_EQ(CountEscape(0.0, 0.0, 0, 5), 5);
+    // The batch's two vector groups and its scalar tail stop exactly where the scalar count does,
+    // also when the squared size lands on four exactly (c = -2).
+    const double re[9] = {-2.0, 0.0, 1.0, -1.0, -2.0, 0.0, 1.0, -1.0, -2.0};
+    std::array<int, 9> batch{};
+    CountEscapeBatch(re, 0.0, 9, 0, 128, batch.data());
+    EXPECT_EQ(batch, (std::array{1, 128, 2, 128, 1, 128, 2, 128, 1}));
 }
 
 TEST(HeightField, ResetFillsTheFirstPresetGrid) {
